@@ -1,0 +1,86 @@
+# The Windows deliverables, their Win32 tests and the end-to-end harness.
+add_compile_options(-Wall -Wextra)
+add_compile_definitions(WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601 WINVER=0x0601 NOMINMAX)
+add_link_options(-static -static-libgcc -static-libstdc++)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
+
+set(KORVANE_VERSION_COMMA "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},${PROJECT_VERSION_TWEAK}")
+configure_file(${PROJECT_SOURCE_DIR}/src/resources/version.h.in ${PROJECT_BINARY_DIR}/generated/version.h @ONLY)
+
+add_library(korvane_core STATIC ${KORVANE_CORE_SOURCES})
+target_include_directories(korvane_core PUBLIC ${PROJECT_SOURCE_DIR}/src)
+
+# Everything of the panel program except its entry point, so that the Win32
+# tests link the same code the program runs.
+file(GLOB KORVANE_APP_SOURCES CONFIGURE_DEPENDS
+  ${PROJECT_SOURCE_DIR}/src/shell/*.cpp
+  ${PROJECT_SOURCE_DIR}/src/items/*.cpp
+  ${PROJECT_SOURCE_DIR}/src/skin/*.cpp
+  ${PROJECT_SOURCE_DIR}/src/view/*.cpp
+  ${PROJECT_SOURCE_DIR}/src/activation/*.cpp
+  ${PROJECT_SOURCE_DIR}/src/options/*.cpp)
+list(REMOVE_ITEM KORVANE_APP_SOURCES ${PROJECT_SOURCE_DIR}/src/shell/main.cpp)
+add_library(korvane_app STATIC ${KORVANE_APP_SOURCES})
+target_include_directories(korvane_app PUBLIC ${PROJECT_SOURCE_DIR}/src ${PROJECT_BINARY_DIR}/generated)
+target_link_libraries(korvane_app PUBLIC korvane_core
+  comctl32 comdlg32 shell32 ole32 oleaut32 uuid gdi32 user32 kernel32 winmm version)
+
+set(KORVANE_RC ${PROJECT_SOURCE_DIR}/src/resources/korvane.rc)
+set_source_files_properties(${KORVANE_RC} PROPERTIES
+  OBJECT_DEPENDS "${PROJECT_BINARY_DIR}/generated/version.h")
+
+add_executable(Korvane WIN32 ${PROJECT_SOURCE_DIR}/src/shell/main.cpp ${KORVANE_RC})
+target_include_directories(Korvane PRIVATE ${PROJECT_BINARY_DIR}/generated)
+target_link_libraries(Korvane PRIVATE korvane_app)
+
+if(EXISTS ${PROJECT_SOURCE_DIR}/src/hooklib/CMakeLists.txt)
+  add_subdirectory(src/hooklib)
+endif()
+
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+  return()   # built only: these machines cannot run 32-bit programs
+endif()
+
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+add_subdirectory(${GOOGLETEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
+
+add_library(test_support STATIC ${PROJECT_SOURCE_DIR}/tests/support/temp_folder.cpp)
+target_include_directories(test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests/support)
+
+# Win32 tests: one executable per subsystem folder, run under Wine by ctest.
+foreach(sub shell items skin view activation hooklib options)
+  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win/${sub}/*.cpp)
+  if(srcs)
+    add_executable(win_${sub}_tests ${srcs} ${PROJECT_SOURCE_DIR}/tests/support/win_test_main.cpp ${KORVANE_RC})
+    target_include_directories(win_${sub}_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_BINARY_DIR}/generated)
+    target_link_libraries(win_${sub}_tests PRIVATE korvane_app test_support GTest::gtest)
+    add_test(NAME win_${sub} COMMAND win_${sub}_tests --gtest_brief=1)
+  endif()
+endforeach()
+
+# End-to-end: the real Korvane.exe driven from outside.
+add_library(e2e_support STATIC ${PROJECT_SOURCE_DIR}/tests/e2e/support/driver.cpp)
+target_include_directories(e2e_support PUBLIC ${PROJECT_SOURCE_DIR}/tests/e2e/support ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(e2e_support PUBLIC korvane_core test_support user32 gdi32 shell32 ole32 uuid)
+
+add_executable(kvctl ${PROJECT_SOURCE_DIR}/tests/e2e/kvctl.cpp)
+target_link_libraries(kvctl PRIVATE e2e_support)
+
+file(GLOB e2e_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/*_test.cpp)
+add_executable(e2e_tests ${e2e_tests} ${PROJECT_SOURCE_DIR}/tests/e2e/support/failure_screenshots.cpp)
+target_link_libraries(e2e_tests PRIVATE e2e_support GTest::gtest_main)
+add_dependencies(e2e_tests Korvane)
+add_test(NAME e2e COMMAND e2e_tests --gtest_brief=1)
+set_tests_properties(e2e PROPERTIES ENVIRONMENT
+  "KORVANE_EXE=$<TARGET_FILE:Korvane>;KORVANE_ARTIFACTS=${PROJECT_BINARY_DIR}/e2e-artifacts"
+  RUN_SERIAL TRUE)
+
+file(GLOB bench_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/bench/win/*.cpp)
+foreach(src ${bench_sources})
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(${name} PRIVATE korvane_app)
+endforeach()

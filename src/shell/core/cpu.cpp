@@ -1,0 +1,16 @@
+#include "shell/core/cpu.h"
+
+#if defined(__i386__) || defined(__x86_64__)
+#include <cpuid.h>
+#endif
+
+int DetectMmx() {
+#if defined(__i386__) || defined(__x86_64__)
+    unsigned eax, ebx, ecx, edx;
+    if (__get_cpuid_max(0, nullptr) < 1) return 0;
+    if (!__get_cpuid(1, &eax, &ebx, &ecx, &edx)) return 0;
+    return (edx >> 23) & 1;
+#else
+    return 0;
+#endif
+}

@@ -1,0 +1,26 @@
+#pragma once
+// File and path routines over the file system (the pure text ones are in
+// shell/core/text.h).
+#include <windows.h>
+
+#include <cstddef>
+
+// The file read whole into a zero-filled buffer one byte longer than the file,
+// so it is NUL-terminated; *size gets the file size + 1. Null on any failure.
+char* ReadWholeFile(const char* path, DWORD* size);
+
+// The full path without its last component and the backslash before it; for
+// a path ending in a backslash, the path without that backslash. Empty when
+// the path cannot be completed.
+void DirectoryOf(const char* path, char* out, size_t outSize);
+// The last component of the full path.
+void FileNameOf(const char* path, char* out, size_t outSize);
+
+bool PathExists(const char* path);   // a directory search finds anything (wildcards match)
+bool IsDirectory(const char* path);  // the first match has the directory attribute
+// Opens the path as a file; false when it cannot (every directory).
+bool GetFileTimes(const char* path, FILETIME* creation, FILETIME* lastWrite);
+
+// Centres window over the window rectangle of over, or over the work area
+// when over is null, keeping it on the work area.
+void CenterWindow(HWND over, HWND window);

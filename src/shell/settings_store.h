@@ -1,0 +1,13 @@
+#pragma once
+// korvane.ini through the Windows profile functions.
+#include <cstdint>
+
+#include "shell/core/settings.h"
+
+// Fills every stored field of s (not settingsFile, programFolder or
+// mmxAvailable, which the caller sets) and the saved current item index from
+// s.settingsFile. A missing file or key gives the default.
+void LoadSettings(Settings& s, int32_t& iconIndex);
+
+// Writes every stored key, then flushes the file.
+void SaveSettings(const Settings& s, int32_t iconIndex);

@@ -1,0 +1,66 @@
+#pragma once
+// The application shell's single record: window handles, the markers other
+// parts read, and the optional system functions bound at run time.
+#include <windows.h>
+
+#include "shell/core/settings.h"
+#include "shell/visual_styles.h"
+
+// Private messages of the panel window.
+constexpr UINT WM_PANEL_NOTIFYICON = 0x8064;
+constexpr UINT WM_PANEL_ACTIVATE = 0x8066;
+constexpr UINT WM_PANEL_MOUSEREQUEST = 0x806E;
+
+constexpr char kPanelClassName[] = "Tovel panel";
+constexpr char kPanelTitle[] = "Tovel panel";
+constexpr char kInstanceMutexName[] = "Tovel panel";
+
+constexpr int kHotkeyUser = 0;
+constexpr int kHotkeyActivation = 1;
+constexpr UINT kActivationKey = 0x8F;
+constexpr UINT_PTR kScrollTimer = 1;
+constexpr UINT_PTR kFadeTimer = 2;
+
+using SetLayeredWindowAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+using SendInputFn = UINT(WINAPI*)(UINT, LPINPUT, int);
+
+struct ShellState {
+    HINSTANCE instance = nullptr;
+    HWND panel = nullptr;
+    HWND closeButton = nullptr;
+    HWND tooltip = nullptr;
+    UINT taskbarCreatedMessage = 0;
+
+    DWORD fadeStart = 0;      // tick count of the running fade-in, 0 when none
+    int fadeRunning = 0;
+    int shownByMouse = 0;     // which stored position a move updates
+    int active = 0;           // last WM_ACTIVATE state
+    int modalOpen = 0;        // a modal dialog owns activation requests
+    HWND modalDialog = nullptr;
+    int panelBusy = 0;        // menu loop or sizing drag in progress
+    int clickActivated = 0;   // last activation came from a mouse click
+
+    HMODULE layeredUser32 = nullptr;  // kept while SetLayeredWindowAttributes is bound
+    HMODULE inputUser32 = nullptr;    // kept when SendInput needed its own load
+    SetLayeredWindowAttributesFn setLayeredWindowAttributes = nullptr;
+    SendInputFn sendInput = nullptr;
+
+    VisualStyles visualStyles;
+};
+
+extern Settings gSettings;
+extern ShellState gShell;
+
+inline bool IsFading() { return gShell.fadeStart != 0; }
+inline bool LayeredAvailable() { return gShell.setLayeredWindowAttributes != nullptr; }
+
+// Brings window to the foreground even when another process has it, by
+// lifting the foreground lock time-out for the call.
+void ForceForeground(HWND window);
+// Message box with the caption "Tovel panel" and the error icon, with string
+// table text id (up to 255 characters) or a given text.
+void ShowErrorString(HWND owner, UINT id);
+void ShowErrorText(HWND owner, const char* text);
+
+// Loads a library from the system folder only, never from the current one.
+HMODULE LoadSystemLibrary(const char* name);

@@ -1,0 +1,31 @@
+#pragma once
+// The visual-styles library, bound by name so that the program runs where it
+// is missing. In use means: bound, and IsThemeActive() says so.
+#include <windows.h>
+#include <uxtheme.h>
+
+struct VisualStyles {
+    HMODULE library = nullptr;
+    HTHEME(WINAPI* OpenThemeData)(HWND, LPCWSTR) = nullptr;
+    HRESULT(WINAPI* CloseThemeData)(HTHEME) = nullptr;
+    HRESULT(WINAPI* DrawThemeBackground)(HTHEME, HDC, int, int, const RECT*, const RECT*) = nullptr;
+    HRESULT(WINAPI* DrawThemeText)(HTHEME, HDC, int, int, LPCWSTR, int, DWORD, DWORD, const RECT*) = nullptr;
+    BOOL(WINAPI* IsThemeActive)() = nullptr;
+    COLORREF(WINAPI* GetThemeSysColor)(HTHEME, int) = nullptr;
+    HBRUSH(WINAPI* GetThemeSysColorBrush)(HTHEME, int) = nullptr;
+    int(WINAPI* GetThemeSysSize)(HTHEME, int) = nullptr;
+    HRESULT(WINAPI* GetThemeSysFont)(HTHEME, int, LOGFONTW*) = nullptr;
+    HRESULT(WINAPI* GetThemePartSize)(HTHEME, HDC, int, int, LPCRECT, THEMESIZE, SIZE*) = nullptr;
+    HRESULT(WINAPI* GetThemeMargins)(HTHEME, HDC, int, int, int, LPCRECT, MARGINS*) = nullptr;
+    HRESULT(WINAPI* GetThemeColor)(HTHEME, int, int, int, COLORREF*) = nullptr;
+    HRESULT(WINAPI* GetThemePosition)(HTHEME, int, int, int, POINT*) = nullptr;
+    HRESULT(WINAPI* GetThemeEnumValue)(HTHEME, int, int, int, int*) = nullptr;
+    HRESULT(WINAPI* GetThemeBackgroundContentRect)(HTHEME, HDC, int, int, LPCRECT, LPRECT) = nullptr;
+    HRESULT(WINAPI* GetThemeTextExtent)(HTHEME, HDC, int, int, LPCWSTR, int, DWORD, LPCRECT, LPRECT) = nullptr;
+};
+
+// 1 when bound now, 0 when the library or any function is missing, or when
+// already bound.
+int LoadVisualStyles();
+void FreeVisualStyles();
+bool VisualStylesInUse();

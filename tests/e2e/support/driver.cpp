@@ -1,0 +1,151 @@
+#include "driver.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+HWND FindPanel() { return FindWindowA("Tovel panel", "Tovel panel"); }
+
+WindowState ReadWindow(HWND window) {
+    WindowState s;
+    s.window = window;
+    if (window && IsWindow(window)) {
+        s.visible = IsWindowVisible(window) != 0;
+        GetWindowRect(window, &s.rect);
+    }
+    return s;
+}
+
+std::string WindowsPath(const std::string& path) {
+    if (path.empty() || path[0] != '/') return path;
+    std::string out = "Z:" + path;
+    for (char& c : out)
+        if (c == '/') c = '\\';
+    return out;
+}
+
+void PressKey(WORD vk, bool withAlt) {
+    std::vector<INPUT> in;
+    auto key = [&](WORD k, bool up) {
+        INPUT i{};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = k;
+        i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        in.push_back(i);
+    };
+    if (withAlt) key(VK_MENU, false);
+    key(vk, false);
+    key(vk, true);
+    if (withAlt) key(VK_MENU, true);
+    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+}
+
+bool SaveScreenshot(const std::string& bmpPath) {
+    HDC screen = GetDC(nullptr);
+    const int w = GetDeviceCaps(screen, HORZRES), h = GetDeviceCaps(screen, VERTRES);
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bool ok = false;
+    if (bmp) {
+        HGDIOBJ old = SelectObject(mem, bmp);
+        BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+        GdiFlush();
+        SelectObject(mem, old);
+        const DWORD stride = ((w * 3 + 3) / 4) * 4, size = stride * h;
+        BITMAPFILEHEADER fh{};
+        fh.bfType = 0x4D42;
+        fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
+        fh.bfSize = fh.bfOffBits + size;
+        if (FILE* f = std::fopen(bmpPath.c_str(), "wb")) {
+            ok = std::fwrite(&fh, sizeof fh, 1, f) == 1 && std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f) == 1 &&
+                 std::fwrite(bits, size, 1, f) == 1;
+            std::fclose(f);
+        }
+        DeleteObject(bmp);
+    }
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return ok;
+}
+
+KorvaneRun::KorvaneRun() {
+    const char* source = std::getenv("KORVANE_EXE");
+    exe_ = folder_.File("Korvane.exe");
+    if (source) CopyFileA(WindowsPath(source).c_str(), exe_.c_str(), FALSE);
+}
+
+KorvaneRun::~KorvaneRun() {
+    if (Running()) Close(5000);
+    Kill();
+}
+
+bool KorvaneRun::Launch(const std::string& args, PROCESS_INFORMATION& pi) const {
+    std::string cmd = "\"" + exe_ + "\"";
+    if (!args.empty()) cmd += " " + args;
+    std::vector<char> line(cmd.begin(), cmd.end());
+    line.push_back('\0');
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    return CreateProcessA(exe_.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.Path().c_str(), &si,
+                          &pi) != 0;
+}
+
+bool KorvaneRun::Start(const std::string& args) {
+    if (!Launch(args, pi_)) return false;
+    WaitFor([&] {
+        HWND w = FindPanel();
+        DWORD pid = 0;
+        if (w) GetWindowThreadProcessId(w, &pid);
+        if (w && pid == pi_.dwProcessId) panel_ = w;
+        return panel_ != nullptr;
+    }, 15000);
+    return panel_ != nullptr;
+}
+
+bool KorvaneRun::Running() const {
+    return pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+int KorvaneRun::RunAgain(const std::string& args, DWORD timeoutMs) const {
+    PROCESS_INFORMATION pi{};
+    if (!Launch(args, pi)) return -1;
+    int code = -1;
+    if (WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0) {
+        DWORD c = 0;
+        GetExitCodeProcess(pi.hProcess, &c);
+        code = static_cast<int>(c);
+    } else {
+        TerminateProcess(pi.hProcess, 99);
+    }
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return code;
+}
+
+int KorvaneRun::Close(DWORD timeoutMs) {
+    if (!pi_.hProcess) return -1;
+    if (panel_) PostMessageA(panel_, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(pi_.hProcess, timeoutMs) != WAIT_OBJECT_0) return -1;
+    DWORD c = 0;
+    GetExitCodeProcess(pi_.hProcess, &c);
+    return static_cast<int>(c);
+}
+
+void KorvaneRun::Kill() {
+    if (!pi_.hProcess) return;
+    if (WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(pi_.hProcess, 99);
+        WaitForSingleObject(pi_.hProcess, 5000);
+    }
+    CloseHandle(pi_.hThread);
+    CloseHandle(pi_.hProcess);
+    pi_ = PROCESS_INFORMATION{};
+    panel_ = nullptr;
+}

@@ -1,0 +1,70 @@
+#pragma once
+// Drives the real Korvane.exe from outside, as a user would: starts it in a
+// folder of its own, finds its window, sends messages and synthetic input, and
+// takes screenshots.
+#include <windows.h>
+
+#include <string>
+
+#include "temp_folder.h"
+
+struct WindowState {
+    HWND window = nullptr;
+    bool visible = false;
+    RECT rect{};
+};
+
+// The panel window of any running instance (class and title "Tovel panel").
+HWND FindPanel();
+WindowState ReadWindow(HWND window);
+// Polls until pred() holds or the time runs out; returns the last pred().
+template <typename Pred>
+bool WaitFor(Pred pred, DWORD timeoutMs = 5000) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (pred()) return true;
+        if (GetTickCount() - start > timeoutMs) return pred();
+        Sleep(20);
+    }
+}
+
+// A Unix path turned into the drive Z: path Wine maps it to.
+std::string WindowsPath(const std::string& path);
+
+void PressKey(WORD vk, bool withAlt = false);
+bool SaveScreenshot(const std::string& bmpPath);
+
+class KorvaneRun {
+public:
+    KorvaneRun();  // copies the program named by KORVANE_EXE into a fresh folder
+    ~KorvaneRun();
+    KorvaneRun(const KorvaneRun&) = delete;
+    KorvaneRun& operator=(const KorvaneRun&) = delete;
+
+    const TempFolder& Folder() const { return folder_; }
+    std::string IniPath() const { return folder_.File("korvane.ini"); }
+    void WriteIni(const std::string& text) const { folder_.Write("korvane.ini", text); }
+    std::string ReadIni() const { return folder_.Read("korvane.ini"); }
+
+    // Starts the first instance and waits for its window; false when none appears.
+    bool Start(const std::string& args = "");
+    HWND Panel() const { return panel_; }
+    DWORD ProcessId() const { return pi_.dwProcessId; }
+    bool Running() const;
+
+    // Starts another instance with args and waits for it to end; its exit
+    // code, or -1 when it does not end in time.
+    int RunAgain(const std::string& args, DWORD timeoutMs = 10000) const;
+
+    // Asks the running instance to close (WM_CLOSE) and waits for its exit code.
+    int Close(DWORD timeoutMs = 10000);
+    void Kill();
+
+private:
+    bool Launch(const std::string& args, PROCESS_INFORMATION& pi) const;
+
+    TempFolder folder_;
+    std::string exe_;
+    PROCESS_INFORMATION pi_{};
+    HWND panel_ = nullptr;
+};

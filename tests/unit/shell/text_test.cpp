@@ -1,0 +1,113 @@
+#include "shell/core/text.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> Lines(const char* text) {
+    std::vector<std::string> out;
+    char line[260];
+    for (int i = 0; GetLine(text, i, line, sizeof line); ++i) out.push_back(line);
+    return out;
+}
+
+std::vector<std::string> Tokens(const char* text, char sep) {
+    std::vector<std::string> out;
+    char field[260];
+    for (int i = 0; GetToken(text, sep, i, field, sizeof field); ++i) out.push_back(field);
+    return out;
+}
+
+using V = std::vector<std::string>;
+
+TEST(GetLine, DropsCarriageReturnsAndStopsAtTheEnd) {
+    EXPECT_EQ(Lines("a\r\nb"), (V{"a", "b"}));
+    EXPECT_EQ(Lines("a\n\nb\n"), (V{"a", "", "b"}));
+    EXPECT_EQ(Lines("x\ry\n"), (V{"xy"}));
+    EXPECT_EQ(Lines(""), V{});
+    EXPECT_EQ(Lines("\n"), (V{""}));
+    char out[4] = "zz";
+    EXPECT_FALSE(GetLine(nullptr, 0, out, sizeof out));
+    EXPECT_STREQ(out, "");
+    EXPECT_FALSE(GetLine("a", -1, out, sizeof out));
+}
+
+TEST(GetLine, CutsLinesLongerThanTheBuffer) {
+    const std::string longLine(1000, 'q');
+    char out[8];
+    std::memset(out, 'X', sizeof out);
+    ASSERT_TRUE(GetLine((longLine + "\nnext").c_str(), 0, out, sizeof out));
+    EXPECT_STREQ(out, "qqqqqqq");
+    ASSERT_TRUE(GetLine((longLine + "\nnext").c_str(), 1, out, sizeof out));
+    EXPECT_STREQ(out, "next");
+    EXPECT_TRUE(GetLine("abc", 0, nullptr, 0));  // the result still says a line exists
+}
+
+TEST(GetToken, EmptyLastFieldEndsTheIteration) {
+    EXPECT_EQ(Tokens("30,a0,", ','), (V{"30", "a0"}));
+    EXPECT_EQ(Tokens("a,,b", ','), (V{"a", "", "b"}));
+    EXPECT_EQ(Tokens(",", ','), (V{""}));
+    EXPECT_EQ(Tokens("", ','), V{});
+    // Carriage returns are kept in fields.
+    EXPECT_EQ(Tokens("a\r,b", ','), (V{"a\r", "b"}));
+    char out[3];
+    ASSERT_TRUE(GetToken("abcdef,g", ',', 0, out, sizeof out));
+    EXPECT_STREQ(out, "ab");
+}
+
+TEST(RemoveChar, DeletesEveryOccurrence) {
+    char text[] = "a b  c ";
+    RemoveChar(text, ' ');
+    EXPECT_STREQ(text, "abc");
+    RemoveChar(nullptr, ' ');
+}
+
+TEST(ParseNumbers, DecimalAndHexRules) {
+    EXPECT_EQ(ParseDecimal("12"), 12);
+    EXPECT_EQ(ParseDecimal("-1"), -1);
+    EXPECT_EQ(ParseDecimal(" 1"), -1);
+    EXPECT_EQ(ParseDecimal(""), -1);
+    EXPECT_EQ(ParseDecimal("0"), 0);
+    EXPECT_EQ(ParseHex("ff"), 255);
+    EXPECT_EQ(ParseHex("FF"), -1);
+    EXPECT_EQ(ParseHex(""), -1);
+    EXPECT_EQ(ParseHex("g"), -1);
+    EXPECT_EQ(ParseHex("7fffffff"), 0x7fffffff);
+    EXPECT_EQ(ParseHex("ffffffff"), -1);
+}
+
+TEST(ParseNumbers, LongInputsHaveDefinedResults) {
+    // Wraps modulo 2^32 instead of overflowing a signed value.
+    EXPECT_EQ(ParseDecimal("4294967296"), 0);
+    EXPECT_EQ(ParseDecimal("4294967297"), 1);
+    EXPECT_EQ(ParseDecimal(std::string(500, '9').c_str()), ParseDecimal(std::string(500, '9').c_str()));
+    // Only the last eight hex digits count; no shift of 32 or more happens.
+    EXPECT_EQ(ParseHex("123456789"), 0x23456789);
+    EXPECT_EQ(ParseHex(std::string(300, 'f').c_str()), -1);
+    EXPECT_EQ(ParseHex((std::string(40, '1') + "0a").c_str()), 0x1111110a);
+}
+
+TEST(ExtensionOf, TextAfterTheLastPoint) {
+    char out[260];
+    ExtensionOf("a.b.url", out, sizeof out);
+    EXPECT_STREQ(out, "url");
+    ExtensionOf("name", out, sizeof out);
+    EXPECT_STREQ(out, "");
+    ExtensionOf("trailing.", out, sizeof out);
+    EXPECT_STREQ(out, "");
+    char small[3];
+    ExtensionOf("x.html", small, sizeof small);
+    EXPECT_STREQ(small, "ht");
+}
+
+TEST(LowerAscii, LeavesDoubleByteCharactersAlone) {
+    char text[] = "AbC\x83\x41Z";  // 0x83 0x41 is one CP932 character ("ア"), its trail byte looks like 'A'
+    LowerAscii(text);
+    EXPECT_STREQ(text, "abc\x83\x41z");
+}
+
+}  // namespace
