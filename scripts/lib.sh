@@ -98,5 +98,7 @@ configure_and_build() {
   if [ ! -f "$dir/CMakeCache.txt" ]; then
     cmake -S "$KORVANE_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "${args[@]}" "$@" >/dev/null
   fi
-  cmake --build "$dir" -j"$(nproc)" -- --no-print-directory
+  log "building $name"
+  cmake --build "$dir" -j"$(nproc)" -- --no-print-directory >"$dir/build.log" 2>&1 || { tail -n 60 "$dir/build.log" >&2; return 1; }
+  grep -E 'warning:' "$dir/build.log" >&2 || true
 }
