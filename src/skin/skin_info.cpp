@@ -1,0 +1,3 @@
+#include "skin/skin_info.h"
+
+SkinInfo gSkin;
