@@ -1,0 +1,253 @@
+// korvane.ini read and written through the real profile functions.
+#include "shell/settings_store.h"
+
+#include "shell/core/text.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "temp_folder.h"
+
+namespace {
+
+class SettingsFile : public testing::Test {
+protected:
+    void SetUp() override {
+        std::memset(&s, 0, sizeof s);
+        CopyText(s.settingsFile, folder.File("korvane.ini").c_str());
+    }
+    void Load() {
+        const std::string file = s.settingsFile;
+        std::memset(&s, 0x77, sizeof s);  // every field must be written by the load
+        CopyText(s.settingsFile, file.c_str());
+        LoadSettings(s, iconIndex);
+    }
+    std::vector<int> Flags() const {
+        std::vector<int> out;
+        for (int n = 0; n < 128; ++n)
+            if (IsOptionSet(s.optionFlags, n)) out.push_back(n);
+        return out;
+    }
+    std::string Value(const char* section, const char* key) const {
+        char out[1024];
+        GetPrivateProfileStringA(section, key, "<absent>", out, sizeof out, s.settingsFile);
+        return out;
+    }
+
+    TempFolder folder;
+    Settings s;
+    int32_t iconIndex = -5;
+};
+
+TEST_F(SettingsFile, MissingFileGivesEveryDefault) {
+    Load();
+    EXPECT_EQ(s.left, 0);
+    EXPECT_EQ(s.top, 0);
+    EXPECT_EQ(s.left2, 0);
+    EXPECT_EQ(s.top2, 0);
+    EXPECT_STREQ(s.shortcutFolder, "");
+    EXPECT_STREQ(s.openFolder, "");
+    EXPECT_EQ(s.legacyFlags, -1);
+    EXPECT_EQ(Flags(), (std::vector<int>{4, 5, 13, 15, 21, 23, 26, 31, 32, 42, 54, 62}));
+    EXPECT_EQ(s.hotkey, 0);
+    EXPECT_EQ(iconIndex, 0);
+    EXPECT_EQ(s.savedItemCount, 0);
+    EXPECT_EQ(s.savedPanelWidth, 0);
+    EXPECT_EQ(s.scrollSpeed, 1);
+    EXPECT_EQ(s.fadeSpeed, 5);
+    EXPECT_EQ(s.mouseMode, 0);
+    EXPECT_EQ(s.transparencyActive, 0);
+    EXPECT_EQ(s.transparencyInactive, 0);
+    EXPECT_STREQ(s.skinFolder, "");
+    EXPECT_STREQ(s.skinName, "");
+    EXPECT_STREQ(s.selectFont, "");
+    EXPECT_STREQ(s.unselectFont, "");
+    EXPECT_EQ(s.selectSize, 9);
+    EXPECT_EQ(s.unselectSize, 9);
+    EXPECT_EQ(s.selectStyle, 0);
+    EXPECT_EQ(s.unselectStyle, 0);
+    EXPECT_EQ(s.selectColor, kColorUnset);
+    EXPECT_EQ(s.unselectColor, kColorUnset);
+    EXPECT_EQ(s.designIconSize, 16);
+    EXPECT_EQ(s.selectBG, kColorUnset);
+    EXPECT_EQ(s.selectFrame, kColorUnset);
+    EXPECT_EQ(s.background, kColorUnset);
+    const uint16_t keys[8] = {s.keyUp, s.keyDown, s.keyPageUp, s.keyPageDown,
+                              s.keyExpand, s.keyCollapse, s.keyClose, s.keyExecute};
+    const uint16_t expected[8] = {38, 40, 33, 34, 39, 37, 27, 13};
+    EXPECT_EQ(std::memcmp(keys, expected, sizeof keys), 0);
+    for (const auto& f : s.soundFiles) EXPECT_STREQ(f, "");
+}
+
+TEST_F(SettingsFile, SavingDefaultsWritesTheSectionsInOrder) {
+    Load();
+    SaveSettings(s, iconIndex);
+    EXPECT_EQ(Value("General", "NFlags"), "30,a0,a0,84,01,04,40,40,00,00,00,00,00,00,00,00");
+    EXPECT_EQ(Value("General", "Flags"), "<absent>");
+    const std::string text = folder.Read("korvane.ini");
+    const char* order[] = {"[Window]", "[General]", "[Transparent]", "[Design]", "[Sound]", "[Key]"};
+    size_t last = 0;
+    for (const char* section : order) {
+        const size_t at = text.find(section);
+        ASSERT_NE(at, std::string::npos) << section;
+        EXPECT_GE(at, last) << section;
+        last = at;
+    }
+}
+
+void ExpectSameStoredFields(const Settings& a, const Settings& b) {
+#define SAME_TEXT(f) EXPECT_STREQ(a.f, b.f) << #f
+#define SAME(f) EXPECT_EQ(a.f, b.f) << #f
+    SAME_TEXT(shortcutFolder);
+    SAME_TEXT(skinName);
+    SAME_TEXT(skinFolder);
+    SAME_TEXT(openFolder);
+    for (int i = 0; i < kSoundEventCount; ++i) SAME_TEXT(soundFiles[i]);
+    SAME(left);
+    SAME(top);
+    SAME(left2);
+    SAME(top2);
+    EXPECT_EQ(std::memcmp(a.optionFlags, b.optionFlags, sizeof a.optionFlags), 0);
+    SAME(mouseMode);
+    SAME(hotkey);
+    SAME(scrollSpeed);
+    SAME(fadeSpeed);
+    SAME(transparencyActive);
+    SAME(transparencyInactive);
+    SAME(keyUp);
+    SAME(keyDown);
+    SAME(keyPageUp);
+    SAME(keyPageDown);
+    SAME(keyExpand);
+    SAME(keyCollapse);
+    SAME(keyClose);
+    SAME(keyExecute);
+    SAME_TEXT(selectFont);
+    SAME_TEXT(unselectFont);
+    SAME(selectSize);
+    SAME(unselectSize);
+    SAME(selectStyle);
+    SAME(unselectStyle);
+    SAME(selectColor);
+    SAME(unselectColor);
+    SAME(designIconSize);
+    SAME(background);
+    SAME(selectBG);
+    SAME(selectFrame);
+    SAME(savedPanelWidth);
+    SAME(savedItemCount);
+#undef SAME
+#undef SAME_TEXT
+}
+
+TEST_F(SettingsFile, EveryKeyRoundTrips) {
+    Load();
+    s.left = -1280;  // a monitor to the left of the primary one
+    s.top = 40;
+    s.left2 = 7;
+    s.top2 = -3;
+    CopyText(s.shortcutFolder, "C:\\ショートカット");
+    CopyText(s.openFolder, "tools");
+    std::memset(s.optionFlags, 0, sizeof s.optionFlags);
+    SetOption(s.optionFlags, 1);
+    SetOption(s.optionFlags, 67);
+    SetOption(s.optionFlags, 127);
+    s.mouseMode = 10;
+    s.hotkey = 0x0651;
+    s.scrollSpeed = 12;
+    s.fadeSpeed = 0;
+    s.transparencyActive = 30;
+    s.transparencyInactive = 80;
+    s.keyUp = 'K';
+    s.keyExecute = VK_SPACE;
+    CopyText(s.selectFont, "Tahoma");
+    CopyText(s.unselectFont, "ＭＳ ゴシック");
+    s.selectSize = 11;
+    s.unselectSize = 8;
+    s.selectStyle = kStyleBold | kStyleItalic;
+    s.unselectStyle = kStyleUnderline;
+    s.selectColor = 0x00123456;
+    s.unselectColor = kColorUnset;
+    s.designIconSize = 32;
+    s.background = 0x00FFFFFF;
+    s.selectBG = 0;
+    s.selectFrame = 0x000000FF;
+    s.savedPanelWidth = 240;
+    s.savedItemCount = 11;
+    CopyText(s.skinFolder, "C:\\skins");
+    CopyText(s.skinName, "Blue");
+    for (int i = 0; i < kSoundEventCount; ++i) s.soundFiles[i][0] = static_cast<char>('a' + i), s.soundFiles[i][1] = 0;
+    SaveSettings(s, 42);
+
+    const Settings saved = s;
+    Load();
+    EXPECT_EQ(iconIndex, 42);
+    ExpectSameStoredFields(saved, s);
+}
+
+TEST_F(SettingsFile, LongTextsAreCutTo259Characters) {
+    const std::string longPath = "C:\\" + std::string(400, 'p');
+    folder.Write("korvane.ini", "[General]\r\nShortcut=" + longPath + "\r\nSkin=" + longPath +
+                                    "\r\n[Design]\r\nSelectFont=" + std::string(60, 'f') + "\r\n");
+    Load();
+    EXPECT_EQ(std::strlen(s.shortcutFolder), 259u);
+    EXPECT_EQ(std::string(s.shortcutFolder), longPath.substr(0, 259));
+    EXPECT_EQ(std::strlen(s.skinName), 259u);
+    EXPECT_EQ(std::strlen(s.selectFont), 31u);
+    // And a save of the cut value stores exactly that.
+    SaveSettings(s, 0);
+    EXPECT_EQ(Value("General", "Shortcut"), longPath.substr(0, 259));
+}
+
+TEST_F(SettingsFile, LegacyFlagsWithoutNFlags) {
+    folder.Write("korvane.ini", "[General]\r\nFlags=5\r\n");
+    Load();
+    EXPECT_EQ(Flags(), (std::vector<int>{0, 2}));
+    SaveSettings(s, 0);
+    EXPECT_EQ(Value("General", "Flags"), "5");  // never written, never removed
+    EXPECT_EQ(Value("General", "NFlags"), "05,00,00,00,00,00,00,00,00,00,00,00,00,00,00,00");
+    // From now on NFlags is the only source.
+    WritePrivateProfileStringA("General", "Flags", "255", s.settingsFile);
+    Load();
+    EXPECT_EQ(Flags(), (std::vector<int>{0, 2}));
+}
+
+TEST_F(SettingsFile, NFlagsVariants) {
+    folder.Write("korvane.ini", "[General]\r\nNFlags=FF,1\r\n");
+    Load();
+    EXPECT_EQ(s.optionFlags[0], 0xFF);
+    EXPECT_EQ(s.optionFlags[1], 0x01);
+    for (int i = 2; i < 16; ++i) EXPECT_EQ(s.optionFlags[i], 0);
+
+    folder.Write("korvane.ini", "[General]\r\nNFlags=30,zz\r\n");
+    Load();
+    EXPECT_EQ(s.optionFlags[0], 0x30);
+    EXPECT_EQ(s.optionFlags[1], 0xFF);
+
+    std::string twenty;
+    for (int i = 1; i <= 20; ++i) twenty += (i > 1 ? "," : "") + std::to_string(i);
+    folder.Write("korvane.ini", "[General]\r\nNFlags=" + twenty + "\r\n");
+    Load();
+    EXPECT_EQ(s.optionFlags[0], 0x01);
+    EXPECT_EQ(s.optionFlags[15], 0x16);  // "16" read as hexadecimal
+    EXPECT_EQ(s.mouseMode, 0);           // the field after the set is untouched by the extra values
+}
+
+TEST_F(SettingsFile, IntegersKeepTheFieldWidth) {
+    folder.Write("korvane.ini",
+                 "[General]\r\nMouseMode=257\r\nHotkey=70000\r\nScrollSpeed=abc\r\n[Transparent]\r\nActive=300\r\n"
+                 "[Window]\r\nLeft=-50\r\nTop=60\r\nLeft2=-65535\r\n");
+    Load();
+    EXPECT_EQ(s.mouseMode, 1);
+    EXPECT_EQ(s.transparencyActive, 44);
+    EXPECT_EQ(s.hotkey, 70000 & 0xFFFF);
+    EXPECT_EQ(s.scrollSpeed, 0);  // not a number reads as 0
+    EXPECT_EQ(s.left, -50);
+    EXPECT_EQ(s.left2, -50);  // a stored -65535 counts as missing
+    EXPECT_EQ(s.top2, 60);
+}
+
+}  // namespace
