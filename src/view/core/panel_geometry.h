@@ -1,0 +1,92 @@
+#pragma once
+// The arithmetic of the panel's size and position: the remembered row count
+// and width, the resize snapshot and its two-row steps, the border hit test
+// and the placement on the screen. Pure: no Windows headers.
+#include <cstdint>
+
+#include "shell/core/types.h"
+
+// Align bits of the close button and of the overlays.
+constexpr uint32_t kAlignLeft = 0x100;
+constexpr uint32_t kAlignRight = 0x200;
+constexpr uint32_t kAlignTop = 0x400;
+constexpr uint32_t kAlignBottom = 0x800;
+constexpr uint32_t kAlignHCenter = 0x1000;
+constexpr uint32_t kAlignVCenter = 0x2000;
+
+// Resize words of the skin (low bits of resizeFlags).
+constexpr uint32_t kResizeVertical = 1;
+constexpr uint32_t kResizeHorizontal = 2;
+constexpr uint32_t kResizeFixed = 4;
+
+// Non-client hit codes the border test answers with (0: none of them).
+constexpr int kHitRight = 11;
+constexpr int kHitBottom = 15;
+constexpr int kHitBottomRight = 17;
+
+// Sizing edges as the system numbers them.
+constexpr int kEdgeRight = 2;
+constexpr int kEdgeBottom = 6;
+constexpr int kEdgeBottomRight = 8;
+
+// The part of the layout that resizing changes: a copy of the skin record's
+// geometry, edited during a drag and written back at its end.
+struct PanelGeometry {
+    int32_t cursorRow;
+    int32_t panelWidth, panelHeight, baseHeight;
+    int32_t selectLeft, selectTop, selectWidth, selectHeight;
+    int32_t clickLeft, clickTop, clickWidth, clickHeight;
+    int32_t closeLeft, closeTop;
+    uint32_t closeAlign;
+    int32_t itemWidth, itemHeight, itemCount;
+    int32_t overlayLeft, overlayTop;  // the panel overlay's offsets
+    uint32_t overlayAlign;
+    uint32_t resizeFlags;
+};
+
+// The remembered row count and width applied on top of a freshly applied skin
+// (only for the directions the skin lets the user resize). A count of 0 or
+// below, or a width of 0 or below, leaves the skin's value.
+void ApplySavedSize(PanelGeometry& g, int32_t savedItemCount, int32_t savedPanelWidth);
+
+// Moves everything that follows the right border by d pixels of width.
+void WidenBy(PanelGeometry& g, int32_t d);
+
+// One sizing step of a drag on edge (2, 6 or 8) with the proposed window
+// rectangle. Narrower than minWidth is widened to it; the height moves only in
+// whole steps of two rows, and the rectangle is snapped to the result.
+// Returns true when the snapshot changed.
+bool SizingStep(PanelGeometry& snapshot, int edge, KRect& rect, int32_t minWidth);
+
+// Which border the screen point lies on: kHitBottomRight, kHitBottom,
+// kHitRight or 0. frameX and frameY are the sizing-frame thickness; the bottom
+// band is measured against panelHeight from the window's top.
+int HitTestBorder(uint32_t resizeFlags, const KRect& window, int32_t panelHeight, int32_t frameX, int32_t frameY,
+                  KPoint point);
+
+// The cursor row after a resize: the middle row, or with the cursor following
+// the mouse the old row while it still fits.
+int32_t CursorRowAfterResize(int32_t oldRow, int32_t itemCount, bool cursorFollowsMouse);
+
+// The selection cursor's top for the cursor row (selectTop is its top on the
+// middle row).
+int32_t CursorTop(int32_t selectTop, int32_t cursorRow, int32_t itemCount, int32_t itemHeight);
+
+// Where the panel goes when it is shown.
+enum class Placement { kKeep, kMove, kCenter };
+struct PlacementInput {
+    bool previous;         // flag R clear: the remembered position
+    bool center;           // flag D
+    bool atCursor;         // flag M
+    bool noEdgeCorrection; // option flag 34
+    KPoint saved;          // remembered position of the group
+    KPoint cursor;
+    int32_t width, height;
+    int32_t itemTop, itemHeight, itemCount;
+    KRect desktop;         // virtual screen, or the primary screen from (0, 0)
+};
+struct PlacementResult {
+    Placement kind;
+    KPoint position;
+};
+PlacementResult PlacePanelAt(const PlacementInput& in);
