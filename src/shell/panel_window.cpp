@@ -2,6 +2,9 @@
 
 #include <windowsx.h>
 
+#include "activation/blocked_apps.h"
+#include "activation/hook_binding.h"
+#include "activation/mouse_request.h"
 #include "resources/resource.h"
 #include "shell/settings_store.h"
 #include "shell/shell_state.h"
@@ -45,6 +48,8 @@ LRESULT OnCreate(HWND window) {
     gShell.taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
     LoadVisualStyles();
     gShell.panel = window;
+    StartMouseActivation(window);
+    LoadBlockedList();
     RegisterHotKey(window, kHotkeyActivation, 0, kActivationKey);
     return 0;
 }
@@ -53,11 +58,13 @@ void OnClose(HWND window) {
     SaveSettings(gSettings, gView.currentIndex);
     if (Option(gSettings, 12)) UnregisterHotKey(window, kHotkeyUser);
     UnregisterHotKey(window, kHotkeyActivation);
+    FreeBlockedList();
     FreeVisualStyles();
     DestroyWindow(window);
 }
 
 void OnDestroy() {
+    UnloadHookLibrary();
     gShell.panel = nullptr;
     PostQuitMessage(0);
 }
@@ -179,6 +186,9 @@ LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
             return 0;
         case WM_PANEL_ACTIVATE:
             OnActivateRequest(window, wParam, lParam);
+            return 0;
+        case WM_PANEL_MOUSEREQUEST:
+            if (!IsFading()) HandleMouseRequest(window, static_cast<UINT>(wParam), reinterpret_cast<HWND>(lParam));
             return 0;
         default:
             break;

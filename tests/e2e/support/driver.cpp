@@ -75,10 +75,24 @@ bool SaveScreenshot(const std::string& bmpPath) {
     return ok;
 }
 
+std::string BuildFolder() {
+    if (const char* dir = std::getenv("KORVANE_DLL_DIR")) return WindowsPath(dir);
+    const char* exe = std::getenv("KORVANE_EXE");
+    if (!exe) return ".";
+    std::string path = WindowsPath(exe);
+    const size_t slash = path.find_last_of('\\');
+    return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+std::string StandinPath(const std::string& name) { return BuildFolder() + "\\" + name + ".exe"; }
+
 KorvaneRun::KorvaneRun() {
     const char* source = std::getenv("KORVANE_EXE");
     exe_ = folder_.File("Korvane.exe");
     if (source) CopyFileA(WindowsPath(source).c_str(), exe_.c_str(), FALSE);
+    // The program loads its mouse-hook libraries from its own folder.
+    for (const char* dll : {"Korvane.dll", "Korvane1x.dll"})
+        CopyFileA((BuildFolder() + "\\" + dll).c_str(), folder_.File(dll).c_str(), FALSE);
 }
 
 KorvaneRun::~KorvaneRun() {

@@ -34,9 +34,18 @@ std::string WindowsPath(const std::string& path);
 void PressKey(WORD vk, bool withAlt = false);
 bool SaveScreenshot(const std::string& bmpPath);
 
+// The folder the hook libraries and stand-in programs are taken from:
+// KORVANE_DLL_DIR, else the folder of KORVANE_EXE (Windows path, no trailing
+// backslash).
+std::string BuildFolder();
+// A stand-in program built beside Korvane.exe, by its base name.
+std::string StandinPath(const std::string& name);
+
 class KorvaneRun {
 public:
-    KorvaneRun();  // copies the program named by KORVANE_EXE into a fresh folder
+    // Copies the program named by KORVANE_EXE, and the hook libraries beside
+    // it, into a fresh folder.
+    KorvaneRun();
     ~KorvaneRun();
     KorvaneRun(const KorvaneRun&) = delete;
     KorvaneRun& operator=(const KorvaneRun&) = delete;
@@ -45,6 +54,9 @@ public:
     std::string IniPath() const { return folder_.File("korvane.ini"); }
     void WriteIni(const std::string& text) const { folder_.Write("korvane.ini", text); }
     std::string ReadIni() const { return folder_.Read("korvane.ini"); }
+    // The blocked-applications list, "forbiden.ini", as given.
+    void WriteBlockedList(const std::string& text) const { folder_.Write("forbiden.ini", text); }
+    std::string ExePath() const { return exe_; }
 
     // Starts the first instance and waits for its window; false when none appears.
     bool Start(const std::string& args = "");

@@ -1,0 +1,27 @@
+#pragma once
+// Window and process queries that the panel program and the compatibility
+// hook library share: the desktop's icon list and shell view, the taskbar, a
+// window's topmost ancestor, and the executable behind a window. They keep no
+// state, so the hook library can call them from any process's input thread,
+// and a restarted shell is found at once.
+#include <windows.h>
+
+// The desktop's icon list ("SysListView32" in a "SHELLDLL_DefView"), looked
+// for under "Progman" first and then under any top-level window.
+HWND FindDesktopListView();
+// The "SHELLDLL_DefView" child of "Progman" only.
+HWND FindDesktopShellView();
+// The icon list itself, or any window below the shell view under "Progman"
+// (not the shell view).
+bool IsDesktopWindow(HWND window);
+// The top-level "Shell_TrayWnd" with an empty title.
+HWND FindTaskbarWindow();
+// The last window of the GetParent chain (owners included); the window itself
+// when it has none.
+HWND GetTopLevelWindow(HWND window);
+// The full path of the executable of the process that owns window, into a
+// buffer of size characters. 1 on success, 0 when the window's process can't
+// be queried (then the buffer holds an empty string).
+int GetWindowProcessPath(HWND window, char* buffer, DWORD size);
+// The system belongs to the NT family.
+bool IsNtPlatform();

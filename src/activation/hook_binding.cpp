@@ -1,0 +1,108 @@
+#include "activation/hook_binding.h"
+
+#include <cstdio>
+#include <memory>
+#include <new>
+
+#include "activation/core/activation_key.h"
+#include "activation/desktop_windows.h"
+#include "resources/resource.h"
+#include "shell/handles.h"
+#include "shell/shell_state.h"
+
+HookBinding gHook;
+
+namespace {
+
+template <typename Fn>
+Fn Bind(HMODULE module, const char* name) {
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+void ShowLoadFailure(HWND owner, const char* fileName) {
+    char format[256] = "";
+    LoadStringA(gShell.instance ? gShell.instance : GetModuleHandleA(nullptr), IDS_LOAD_LIBRARY_FAILED, format,
+                sizeof format);
+    char text[512];
+    std::snprintf(text, sizeof text, format, fileName);
+    ShowErrorText(owner, text);
+}
+
+bool SameVersionAsProgram(const char* libraryPath) {
+    char program[MAX_PATH];
+    const DWORD n = GetModuleFileNameA(nullptr, program, sizeof program);
+    if (n == 0 || n >= sizeof program) return false;
+    return GetPackedFileVersion(program) == GetPackedFileVersion(libraryPath);
+}
+
+}  // namespace
+
+UINT LoadHookLibrary(HWND panel) {
+    if (gHook.library) return 0;
+    const bool compatibility = Option(gSettings, 50);
+    const char* fileName = compatibility ? kCompatibilityHookFile : kStandardHookFile;
+    char path[MAX_PATH];
+    if (std::snprintf(path, sizeof path, "%s\\%s", gSettings.programFolder, fileName) >= static_cast<int>(sizeof path)) {
+        ShowLoadFailure(panel, fileName);
+        return 0;
+    }
+    OwnedLibrary library(LoadLibraryA(path));
+    if (!library) {
+        ShowLoadFailure(panel, fileName);
+        return 0;
+    }
+    if (!compatibility && !SameVersionAsProgram(path)) {
+        ShowErrorString(panel, IDS_HOOK_VERSION_MISMATCH);
+        return 0;
+    }
+    auto initialize = Bind<HookInitializeFn>(library.Get(), "Hook_Initialize");
+    auto destroy = Bind<HookDestroyFn>(library.Get(), "Hook_Destroy");
+    HookSetStateFn setState = nullptr;
+    if (compatibility) setState = Bind<HookSetStateFn>(library.Get(), "Hook_SetState");
+    if (!initialize || !destroy || (compatibility && !setState)) return 0;
+
+    gHook.library = library.Release();
+    gHook.initialize = initialize;
+    gHook.destroy = destroy;
+    gHook.setState = setState;
+    gHook.taskbar = FindTaskbarWindow();
+    gHook.tracker = ClickTracker{};
+    // A failing initialisation keeps the library bound, so that applying the
+    // options again does not load it a second time.
+    return initialize(panel);
+}
+
+void UnloadHookLibrary() {
+    if (!gHook.library) return;
+    if (gHook.destroy) gHook.destroy();
+    FreeLibrary(gHook.library);
+    gHook = HookBinding{};
+}
+
+void StartMouseActivation(HWND panel) {
+    if (Option(gSettings, 26) && !LoadHookLibrary(panel)) ShowErrorString(nullptr, IDS_MOUSE_UNAVAILABLE);
+    if (gHook.setState) gHook.setState(gSettings.mouseMode);
+}
+
+void RestartMouseActivation(HWND panel, bool libraryChoiceChanged) {
+    if (Option(gSettings, 26)) {
+        if (libraryChoiceChanged) UnloadHookLibrary();
+        if (!gHook.library && !LoadHookLibrary(panel)) ShowErrorString(nullptr, IDS_MOUSE_UNAVAILABLE);
+    } else {
+        UnloadHookLibrary();
+    }
+    if (gHook.setState) gHook.setState(gSettings.mouseMode);
+}
+
+uint32_t GetPackedFileVersion(const char* path) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+    if (size == 0) return 0;
+    std::unique_ptr<char[]> block(new (std::nothrow) char[size]());
+    if (!block || !GetFileVersionInfoA(path, 0, size, block.get())) return 0;
+    void* value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(block.get(), "\\", &value, &length) || !value || length < sizeof(VS_FIXEDFILEINFO)) return 0;
+    const auto* info = static_cast<const VS_FIXEDFILEINFO*>(value);
+    return PackFileVersion(info->dwFileVersionMS, info->dwFileVersionLS);
+}
