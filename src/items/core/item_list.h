@@ -68,10 +68,16 @@ PanelItem* AppendItem(PanelItem** head, const PanelItem& source);
 // the parent's children.
 PanelItem* InsertItemAt(PanelItem** head, int index, const PanelItem& source);
 
+// A copy of source linked directly after at (which must be in a list).
+PanelItem* InsertItemAfter(PanelItem* at, const PanelItem& source);
+
 // Unlinks and frees the item at index (not its child list). Removing the first
 // item hands headSlot, the head and the parent's children to the next item, or
 // empties them all when it was the only one. False when there is no item at index.
 bool RemoveItemAt(PanelItem** head, int index);
+
+// RemoveItemAt for an item known to be in the list at head.
+void RemoveItem(PanelItem** head, PanelItem* item);
 
 // Frees every item of the list, each item's child list first; the head becomes null.
 void FreeItemList(PanelItem** head);

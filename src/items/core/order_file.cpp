@@ -1,0 +1,45 @@
+#include "items/core/order_file.h"
+
+#include <cstring>
+
+#include "items/core/item_list.h"
+
+bool OrderFileReader::Next(char* out, size_t outSize, bool* tooLong) {
+    if (out && outSize) out[0] = '\0';
+    if (tooLong) *tooLong = false;
+    if (!next_ || !*next_) return false;
+    size_t used = 0;
+    bool any = false, overflow = false;
+    const char* p = next_;
+    for (; *p && *p != '\n'; ++p) {
+        if (*p == '\r') continue;
+        any = true;
+        if (out && used + 1 < outSize)
+            out[used++] = *p;
+        else
+            overflow = true;
+    }
+    // A line ended by a line feed counts even when empty; the text after the
+    // last line feed counts only when it holds more than carriage returns.
+    const bool ended = *p == '\n';
+    next_ = ended ? p + 1 : p;
+    if (!ended && !any) return false;
+    if (out && outSize) out[overflow ? 0 : used] = '\0';
+    if (tooLong) *tooLong = overflow;
+    return true;
+}
+
+bool IsSeparatorLine(const char* entry) { return entry && std::strcmp(entry, kSeparatorEntry) == 0; }
+
+bool JoinPath(const char* folder, const char* entry, char* out, size_t outSize) {
+    if (!out || !outSize) return false;
+    out[0] = '\0';
+    const size_t a = folder ? std::strlen(folder) : 0;
+    const size_t b = entry ? std::strlen(entry) : 0;
+    if (a + 1 + b + 1 > outSize) return false;
+    if (a) std::memcpy(out, folder, a);
+    out[a] = '\\';
+    if (b) std::memcpy(out + a + 1, entry, b);
+    out[a + 1 + b] = '\0';
+    return true;
+}
