@@ -1,0 +1,54 @@
+#include "items/folder_listing.h"
+
+#include <cstring>
+#include <cwchar>
+
+bool ToExactAnsi(const wchar_t* name, char* out, int outSize) {
+    if (outSize > 0) out[0] = '\0';
+    if (!name || !*name) return false;
+    BOOL usedDefault = FALSE;
+    const int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name, -1, out, outSize, nullptr, &usedDefault);
+    if (n <= 0 || usedDefault) {
+        if (outSize > 0) out[0] = '\0';
+        return false;
+    }
+    // Some code pages map characters to look-alikes even so; only a name
+    // that converts back unchanged opens the same file.
+    wchar_t back[kPathSize];
+    const int m = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, out, -1, back, kPathSize);
+    if (m <= 0 || std::wcscmp(back, name) != 0) {
+        out[0] = '\0';
+        return false;
+    }
+    return true;
+}
+
+FolderListing::FolderListing(const char* folder) {
+    if (!folder || !*folder) return;
+    folderLength_ = std::strlen(folder);
+    wchar_t pattern[kPathSize];
+    const int n = MultiByteToWideChar(CP_ACP, 0, folder, -1, pattern, kPathSize - 4);
+    if (n <= 0) return;
+    std::wcscat(pattern, L"\\*.*");
+    find_.Reset(FindFirstFileW(pattern, &data_));
+    pending_ = static_cast<bool>(find_);
+}
+
+bool FolderListing::Take(const WIN32_FIND_DATAW& data, ListedEntry& entry) const {
+    // Room for "folder\name" within the path limit.
+    if (folderLength_ + 2 >= static_cast<size_t>(kPathSize)) return false;
+    const int room = static_cast<int>(kPathSize - folderLength_ - 1);
+    if (!ToExactAnsi(data.cFileName, entry.name, room) && !ToExactAnsi(data.cAlternateFileName, entry.name, room))
+        return false;
+    entry.attributes = data.dwFileAttributes;
+    return true;
+}
+
+bool FolderListing::Next(ListedEntry& entry) {
+    while (pending_) {
+        const bool taken = Take(data_, entry);
+        pending_ = FindNextFileW(find_.Get(), &data_) != 0;
+        if (taken) return true;
+    }
+    return false;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The entries of one folder in the order the file system returns them, with
+// names in the ANSI code page that really open the file. A name the code page
+// cannot represent comes back as the volume's short 8.3 name; without one the
+// entry is left out, since a '?' standing for the lost characters would name
+// nothing (or, as a wildcard, something else).
+#include <windows.h>
+
+#include "shell/core/types.h"
+#include "shell/handles.h"
+
+struct ListedEntry {
+    char name[kPathSize];  // fits "%s\%s" with the folder
+    DWORD attributes;
+};
+
+class FolderListing {
+public:
+    // Lists "folder\*.*"; an unreadable or missing folder lists nothing.
+    explicit FolderListing(const char* folder);
+    // The next entry, "." and ".." included; false at the end.
+    bool Next(ListedEntry& entry);
+
+private:
+    bool Take(const WIN32_FIND_DATAW& data, ListedEntry& entry) const;
+
+    OwnedFind find_;
+    WIN32_FIND_DATAW data_{};
+    bool pending_ = false;  // data_ holds an entry not yet returned
+    size_t folderLength_ = 0;
+};
+
+// The wide name in the ANSI code page; false when it does not convert exactly
+// or does not fit outSize.
+bool ToExactAnsi(const wchar_t* name, char* out, int outSize);

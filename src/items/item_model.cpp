@@ -1,0 +1,287 @@
+#include "items/item_model.h"
+
+#include <cstring>
+#include <string>
+#include <unordered_set>
+
+#include "items/core/image_list_colors.h"
+#include "items/core/order_file.h"
+#include "items/folder_listing.h"
+#include "items/item_sort.h"
+#include "shell/core/text.h"
+#include "shell/files.h"
+#include "shell/shell_state.h"
+
+ItemModel gItems;
+
+namespace {
+
+// The shortcut extensions listed when option flag 20 (all files) is clear.
+constexpr char kShortcutExtensions[] = "lnk;url";
+
+// The system's ANSI lower-casing, which knows the code page's double-byte characters.
+void LowerAnsi(char* text) { CharLowerBuffA(text, static_cast<DWORD>(std::strlen(text))); }
+
+// The lower-cased last component of an item's path, as file names are matched.
+void FileNameKey(const char* path, char (&out)[kPathSize]) {
+    FileNameOf(path, out, sizeof out);
+    LowerAnsi(out);
+}
+
+bool HasWildcard(const char* entry) { return std::strpbrk(entry, "*?") != nullptr; }
+
+bool UseSmallIcons() { return gItems.iconSize < 25; }
+
+// Copies the icon at index of a system image list to the end of the panel
+// image list, scaled to its size; -1 when either has none.
+int AppendSystemIcon(HIMAGELIST system, int index) {
+    if (!system || !gItems.panelImages) return -1;
+    OwnedIcon icon(ImageList_GetIcon(system, index, ILD_TRANSPARENT));
+    if (!icon) return -1;
+    return ImageList_ReplaceIcon(gItems.panelImages.Get(), -1, icon.Get());
+}
+
+// The file names already in the list being built, so that the listing adds no
+// file twice without searching the list for every entry.
+class SeenNames {
+public:
+    explicit SeenNames(PanelItem* head) : head_(head) {
+        for (PanelItem* item = head; item; item = item->next) Add(item);
+    }
+    void Add(const PanelItem* item) {
+        if (failed_ || IsSeparator(item)) return;
+        char key[kPathSize];
+        FileNameKey(item->path, key);
+        try {
+            names_.insert(key);
+        } catch (...) {
+            // Out of memory: fall back to searching the list itself.
+            failed_ = true;
+            names_.clear();
+        }
+    }
+    bool Contains(const char* fileName) const {
+        if (failed_) return FindByFileName(head_, fileName) != nullptr;
+        char key[kPathSize];
+        CopyText(key, fileName);
+        LowerAnsi(key);
+        try {
+            return names_.count(key) != 0;
+        } catch (...) {
+            return FindByFileName(head_, fileName) != nullptr;
+        }
+    }
+    void SetHead(PanelItem* head) { head_ = head; }
+
+private:
+    PanelItem* head_;
+    std::unordered_set<std::string> names_;
+    bool failed_ = false;
+};
+
+// The listing shows shortcuts and directories; with option flag 20 every file.
+bool PassesShortcutFilter(const ListedEntry& entry) {
+    if (Option(gSettings, 20) || (entry.attributes & FILE_ATTRIBUTE_DIRECTORY)) return true;
+    char extension[kPathSize];
+    ExtensionOf(entry.name, extension, sizeof extension);
+    LowerAnsi(extension);
+    char accepted[kPathSize];
+    for (int i = 0; GetToken(kShortcutExtensions, ';', i, accepted, sizeof accepted); ++i)
+        if (std::strcmp(extension, accepted) == 0) return true;
+    return false;
+}
+
+// AddItem that hands back the appended record, or null.
+PanelItem* AppendNewItem(PanelItem** head, PanelItem* parent, const char* folder, const char* entry) {
+    const bool separator = IsSeparatorLine(entry);
+    PanelItem item{};
+    if (separator) {
+        // Separators are not files: no shell query, no icon.
+        if (Option(gSettings, 16)) return nullptr;  // sorted lists have no separators
+        item.flags = kItemSeparator;
+        item.iconIndex = -1;
+        item.systemIconIndex = -1;
+        if (!JoinPath(folder, "", item.path, sizeof item.path)) return nullptr;
+    } else {
+        if (!JoinPath(folder, entry, item.path, sizeof item.path)) return nullptr;
+        const UINT size = UseSmallIcons() ? SHGFI_SMALLICON : 0;
+        SHFILEINFOA info{};
+        const auto system = reinterpret_cast<HIMAGELIST>(
+            QueryShellInfo(item.path, &info, SHGFI_SYSICONINDEX | SHGFI_DISPLAYNAME | size));
+        item.iconIndex = AppendSystemIcon(system, info.iIcon);
+        item.systemIconIndex = system ? info.iIcon : -1;
+        // A name the shell cannot give would leave an empty row: show the file name.
+        if (info.szDisplayName[0])
+            CopyText(item.name, info.szDisplayName);
+        else
+            FileNameOf(item.path, item.name, sizeof item.name);
+        item.accelerator = AcceleratorOf(item.name);
+        FILETIME written{};
+        if (GetFileTimes(item.path, nullptr, &written))
+            item.lastWriteTime = ItemFileTime{written.dwLowDateTime, written.dwHighDateTime};
+    }
+    if (parent) {
+        item.parent = parent;
+        item.depth = parent->depth + 1;
+    }
+
+    PanelItem* appended = AppendItem(head, item);
+    if (!appended || separator || !Option(gSettings, 21)) return appended;
+
+    // Files open for reading, directories do not: only ask the file system
+    // about the ones whose time could not be read.
+    const bool maybeDirectory = appended->lastWriteTime.lowDateTime == 0 && appended->lastWriteTime.highDateTime == 0;
+    if (!maybeDirectory || !IsDirectory(appended->path)) return appended;
+
+    if (Option(gSettings, 22) && !parent) ScanFolder(&appended->children, appended, appended->path);
+    SHFILEINFOA info{};
+    const UINT size = UseSmallIcons() ? SHGFI_SMALLICON : 0;
+    const auto system =
+        reinterpret_cast<HIMAGELIST>(QueryShellInfo(appended->path, &info, SHGFI_SYSICONINDEX | SHGFI_OPENICON | size));
+    appended->openIconIndex = AppendSystemIcon(system, info.iIcon);
+    appended->systemOpenIconIndex = system ? info.iIcon : -1;
+    if (appended->depth == 0) appended->flags = kItemFolder;
+    return appended;
+}
+
+}  // namespace
+
+DWORD_PTR QueryShellInfo(const char* path, SHFILEINFOA* info, UINT flags) {
+    ++gItems.shellCalls;
+    return SHGetFileInfoA(path, 0, info, sizeof *info, flags);
+}
+
+UINT ItemImageListFlags() {
+    int bits = 0;
+    if (HDC dc = GetDC(nullptr)) {
+        bits = GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
+        ReleaseDC(nullptr, dc);
+    }
+    return ImageListColorFlags(bits, Option(gSettings, 63));
+}
+
+bool CreateArrowImageList() {
+    gItems.arrowImages.Reset(ImageList_Create(16, 16, ItemImageListFlags(), 4, 4));
+    return static_cast<bool>(gItems.arrowImages);
+}
+
+bool CreatePanelImageList(int iconSize) {
+    gItems.iconSize = iconSize > 0 ? iconSize : 16;
+    gItems.panelImages.Reset(ImageList_Create(gItems.iconSize, gItems.iconSize, ItemImageListFlags(), 16, 16));
+    return static_cast<bool>(gItems.panelImages);
+}
+
+void DestroyItemImageLists() {
+    gItems.panelImages.Reset();
+    gItems.arrowImages.Reset();
+}
+
+void LookUpSystemImageLists() {
+    SHFILEINFOA info{};
+    gItems.systemSmallImages =
+        reinterpret_cast<HIMAGELIST>(SHGetFileInfoA("", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+    gItems.systemLargeImages = reinterpret_cast<HIMAGELIST>(SHGetFileInfoA("", 0, &info, sizeof info, SHGFI_SYSICONINDEX));
+}
+
+bool AddItem(PanelItem** head, PanelItem* parent, const char* folder, const char* entry) {
+    if (!head || !folder || !entry) return false;
+    return AppendNewItem(head, parent, folder, entry) != nullptr;
+}
+
+bool ScanFolder(PanelItem** head, PanelItem* parent, const char* folder) {
+    if (!head || !folder || !*folder || !PathExists(folder)) return false;
+    SeenNames seen(*head);
+
+    char orderFile[kPathSize];
+    if (JoinPath(folder, kOrderFileName, orderFile, sizeof orderFile) && PathExists(orderFile)) {
+        OwnedText text(ReadWholeFile(orderFile, nullptr));
+        OrderFileReader reader(text.Get());
+        char entry[kPathSize], path[kPathSize];
+        bool tooLong;
+        while (reader.Next(entry, sizeof entry, &tooLong)) {
+            if (tooLong || !entry[0]) continue;
+            // A file name never holds wildcards; as a search pattern it would
+            // find some other file and make an item that cannot start.
+            const bool separator = IsSeparatorLine(entry);
+            if (!separator &&
+                (HasWildcard(entry) || !JoinPath(folder, entry, path, sizeof path) || !PathExists(path)))
+                continue;
+            if (PanelItem* item = AppendNewItem(head, parent, folder, entry)) {
+                seen.SetHead(*head);
+                seen.Add(item);
+            }
+        }
+    }
+
+    FolderListing listing(folder);
+    ListedEntry entry;
+    while (listing.Next(entry)) {
+        if (!std::strcmp(entry.name, ".") || !std::strcmp(entry.name, "..")) continue;
+        if (entry.attributes & FILE_ATTRIBUTE_HIDDEN) continue;
+        if (!PassesShortcutFilter(entry) || seen.Contains(entry.name)) continue;
+        if (PanelItem* item = AppendNewItem(head, parent, folder, entry.name)) {
+            seen.SetHead(*head);
+            seen.Add(item);
+        }
+    }
+
+    if (Option(gSettings, 16)) SortItems(head, CurrentSortKey());
+    return true;
+}
+
+void ClearItems() {
+    if (gItems.panelImages) ImageList_RemoveAll(gItems.panelImages.Get());
+    FreeItemList(&gItems.head);
+}
+
+PanelItem* FindByFileName(PanelItem* head, const char* fileName) {
+    if (!fileName) return nullptr;
+    char wanted[kPathSize];
+    CopyText(wanted, fileName);
+    LowerAnsi(wanted);
+    for (PanelItem* item = head; item; item = item->next) {
+        if (IsSeparator(item)) continue;
+        char key[kPathSize];
+        FileNameKey(item->path, key);
+        if (std::strcmp(key, wanted) == 0) return item;
+    }
+    return nullptr;
+}
+
+int IndexOfFileName(PanelItem* head, const char* name) {
+    if (!name || !*name || !head) return -1;
+    char wanted[kPathSize];
+    CopyText(wanted, name);
+    LowerAnsi(wanted);
+    int index = 0;
+    for (PanelItem* item = head; item; item = item->next, ++index) {
+        char key[kPathSize];
+        FileNameKey(item->path, key);
+        if (std::strcmp(key, wanted) == 0) return index;
+    }
+    return -1;
+}
+
+bool OpenFolderItems(PanelItem* folder) {
+    if (!folder || !IsFolder(folder) || folder->depth != 0 || IndexOfItem(gItems.head, folder) < 0) return false;
+    if (!folder->children) ScanFolder(&folder->children, folder, folder->path);
+    CloseOpenFolder();
+    // The copies are the panel's rows only: own links, no content of their own.
+    PanelItem* at = folder;
+    for (const PanelItem* child = folder->children; child; child = child->next) {
+        PanelItem copy = *child;
+        copy.children = nullptr;
+        if (PanelItem* inserted = InsertItemAfter(at, copy)) at = inserted;
+    }
+    folder->flags |= kItemOpen;
+    CopyText(gSettings.openFolder, folder->name);
+    return true;
+}
+
+void CloseOpenFolder() {
+    PanelItem* open = FindOpenFolder(gItems.head);
+    if (!open) return;
+    while (open->next && open->next->depth > open->depth) RemoveItem(&gItems.head, open->next);
+    open->flags &= ~kItemOpen;
+    gSettings.openFolder[0] = '\0';
+}
