@@ -1,5 +1,9 @@
 #include "driver.h"
 
+#include <objbase.h>
+#include <objidl.h>
+#include <shlobj.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -162,4 +166,27 @@ void KorvaneRun::Kill() {
     CloseHandle(pi_.hProcess);
     pi_ = PROCESS_INFORMATION{};
     panel_ = nullptr;
+}
+
+bool MakeShortcut(const std::string& lnkPath, const std::string& target, const std::string& args,
+                  const std::string& workingFolder) {
+    const bool comStarted = SUCCEEDED(CoInitialize(nullptr));
+    bool ok = false;
+    IShellLinkA* link = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&link)))) {
+        link->SetPath(target.c_str());
+        if (!args.empty()) link->SetArguments(args.c_str());
+        if (!workingFolder.empty()) link->SetWorkingDirectory(workingFolder.c_str());
+        IPersistFile* file = nullptr;
+        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+            wchar_t wide[MAX_PATH];
+            if (MultiByteToWideChar(CP_ACP, 0, lnkPath.c_str(), -1, wide, MAX_PATH))
+                ok = SUCCEEDED(file->Save(wide, TRUE));
+            file->Release();
+        }
+        link->Release();
+    }
+    if (comStarted) CoUninitialize();
+    return ok;
 }

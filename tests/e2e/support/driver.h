@@ -32,6 +32,9 @@ bool WaitFor(Pred pred, DWORD timeoutMs = 5000) {
 std::string WindowsPath(const std::string& path);
 
 void PressKey(WORD vk, bool withAlt = false);
+// Writes a shell link (.lnk) to target with optional arguments and working folder.
+bool MakeShortcut(const std::string& lnkPath, const std::string& target, const std::string& args = "",
+                  const std::string& workingFolder = "");
 bool SaveScreenshot(const std::string& bmpPath);
 
 // The folder the hook libraries and stand-in programs are taken from:
