@@ -4,6 +4,25 @@
 
 #define IDI_KORVANE 105
 
+// Popup menu, dialogs and image strips.
+#define IDR_POPUP_MENU 108
+#define IDB_MENU_IMAGES 109
+#define IDB_MOUSE_IMAGES 163
+#define IDB_BUTTON_IMAGES 164
+#define IDD_KEYS 168
+#define IDB_HEADING_IMAGES 174
+
+// Key dialog.
+#define IDC_KEY_RESET 1046
+#define IDC_KEY_UP 1047
+#define IDC_KEY_PAGE_UP 1048
+#define IDC_KEY_DOWN 1049
+#define IDC_KEY_EXPAND 1050
+#define IDC_KEY_COLLAPSE 1051
+#define IDC_KEY_CLOSE 1052
+#define IDC_KEY_EXECUTE 1053
+#define IDC_KEY_PAGE_DOWN 1054
+
 // String table.
 #define IDS_VERSION_LINE 1
 #define IDS_WEB_ADDRESS 2
