@@ -30,33 +30,33 @@ int PlanNineGrid(const GridImage (&im)[kGridSlotCount], uint32_t stretch, int32_
         out[n++] = GridPiece{slot, dest, mode};
     };
     auto mode = [&](uint32_t bit) { return (stretch & bit) ? PieceMode::kStretch : PieceMode::kTile; };
-    const GridImage& tl = im[kSlotTopLeft];
-    const GridImage& tm = im[kSlotTopMiddle];
-    const GridImage& tr = im[kSlotTopRight];
-    const GridImage& ml = im[kSlotMiddleLeft];
-    const GridImage& mr = im[kSlotMiddleRight];
-    const GridImage& bl = im[kSlotBottomLeft];
-    const GridImage& bm = im[kSlotBottomMiddle];
-    const GridImage& br = im[kSlotBottomRight];
+    const GridImage& tl = im[kGridTopLeft];
+    const GridImage& tm = im[kGridTopMiddle];
+    const GridImage& tr = im[kGridTopRight];
+    const GridImage& ml = im[kGridMiddleLeft];
+    const GridImage& mr = im[kGridMiddleRight];
+    const GridImage& bl = im[kGridBottomLeft];
+    const GridImage& bm = im[kGridBottomMiddle];
+    const GridImage& br = im[kGridBottomRight];
     const int64_t X = x, Y = y, W = w, H = h;
 
-    add(kSlotBackground, Box(X + ml.width, Y + tm.height, W - mr.width - ml.width, H - bm.height - tm.height),
+    add(kGridBackground, Box(X + ml.width, Y + tm.height, W - mr.width - ml.width, H - bm.height - tm.height),
         mode(kStretchBackground));
-    add(kSlotTopLeft, Box(X, Y, tl.width, tl.height), PieceMode::kSingle);
-    add(kSlotTopMiddle, Box(X + tl.width, Y, W - tr.width - tl.width, tm.height), mode(kStretchTop));
-    add(kSlotTopRight, Box(X + W - tr.width, Y, tr.width, tr.height), PieceMode::kSingle);
-    add(kSlotMiddleLeft, Box(X, Y + tl.height, ml.width, H - bl.height - tl.height), mode(kStretchLeft));
-    add(kSlotMiddleRight, Box(X + W - mr.width, Y + tr.height, mr.width, H - br.height - tr.height),
+    add(kGridTopLeft, Box(X, Y, tl.width, tl.height), PieceMode::kSingle);
+    add(kGridTopMiddle, Box(X + tl.width, Y, W - tr.width - tl.width, tm.height), mode(kStretchTop));
+    add(kGridTopRight, Box(X + W - tr.width, Y, tr.width, tr.height), PieceMode::kSingle);
+    add(kGridMiddleLeft, Box(X, Y + tl.height, ml.width, H - bl.height - tl.height), mode(kStretchLeft));
+    add(kGridMiddleRight, Box(X + W - mr.width, Y + tr.height, mr.width, H - br.height - tr.height),
         mode(kStretchRight));
-    add(kSlotBottomLeft, Box(X, Y + H - bl.height, bl.width, bl.height), PieceMode::kSingle);
-    add(kSlotBottomMiddle, Box(X + bl.width, Y + H - bm.height, W - br.width - bl.width, bm.height),
+    add(kGridBottomLeft, Box(X, Y + H - bl.height, bl.width, bl.height), PieceMode::kSingle);
+    add(kGridBottomMiddle, Box(X + bl.width, Y + H - bm.height, W - br.width - bl.width, bm.height),
         mode(kStretchBottom));
-    add(kSlotBottomRight, Box(X + W - br.width, Y + H - br.height, br.width, br.height), PieceMode::kSingle);
+    add(kGridBottomRight, Box(X + W - br.width, Y + H - br.height, br.width, br.height), PieceMode::kSingle);
 
-    const GridImage& ov = im[kSlotOverlay];
-    const int64_t ox = X + ((ov.align & 0x1000) ? (W - ov.width) / 2 : ov.offsetLeft);
-    const int64_t oy = Y + ((ov.align & 0x2000) ? (H - ov.height) / 2 : ov.offsetTop);
-    add(kSlotOverlay, Box(ox, oy, ov.width, ov.height), PieceMode::kSingle);
+    const GridImage& ov = im[kGridOverlay];
+    const int64_t ox = X + ((ov.align & kAlignHCenter) ? (W - ov.width) / 2 : ov.offsetLeft);
+    const int64_t oy = Y + ((ov.align & kAlignVCenter) ? (H - ov.height) / 2 : ov.offsetTop);
+    add(kGridOverlay, Box(ox, oy, ov.width, ov.height), PieceMode::kSingle);
     return n;
 }
 

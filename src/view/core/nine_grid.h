@@ -5,29 +5,22 @@
 #include <cstdint>
 
 #include "shell/core/types.h"
+#include "skin/core/skin_words.h"
 
 // Slots of an image set, in the skin record's order.
 enum GridSlot {
-    kSlotBackground,
-    kSlotTopLeft,
-    kSlotTopMiddle,
-    kSlotTopRight,
-    kSlotMiddleLeft,
-    kSlotMiddleRight,
-    kSlotBottomLeft,
-    kSlotBottomMiddle,
-    kSlotBottomRight,
-    kSlotOverlay,
+    kGridBackground,
+    kGridTopLeft,
+    kGridTopMiddle,
+    kGridTopRight,
+    kGridMiddleLeft,
+    kGridMiddleRight,
+    kGridBottomLeft,
+    kGridBottomMiddle,
+    kGridBottomRight,
+    kGridOverlay,
     kGridSlotCount
 };
-
-// Stretch words.
-constexpr uint32_t kStretchBackground = 1;
-constexpr uint32_t kStretchLeft = 2;
-constexpr uint32_t kStretchRight = 4;
-constexpr uint32_t kStretchTop = 8;
-constexpr uint32_t kStretchBottom = 0x10;
-constexpr uint32_t kStretchMiddle = 0x20;
 
 struct GridImage {
     bool present;       // the slot holds a bitmap

@@ -73,7 +73,7 @@ bool SizingStep(PanelGeometry& s, int edge, KRect& rect, int32_t minWidth) {
     return changed;
 }
 
-int HitTestBorder(uint32_t resizeFlags, const KRect& window, int32_t panelHeight, int32_t frameX, int32_t frameY,
+int BorderAt(uint32_t resizeFlags, const KRect& window, int32_t panelHeight, int32_t frameX, int32_t frameY,
                   KPoint p) {
     const bool vertical = resizeFlags & kResizeVertical;
     const bool horizontal = resizeFlags & kResizeHorizontal;

@@ -5,19 +5,7 @@
 #include <cstdint>
 
 #include "shell/core/types.h"
-
-// Align bits of the close button and of the overlays.
-constexpr uint32_t kAlignLeft = 0x100;
-constexpr uint32_t kAlignRight = 0x200;
-constexpr uint32_t kAlignTop = 0x400;
-constexpr uint32_t kAlignBottom = 0x800;
-constexpr uint32_t kAlignHCenter = 0x1000;
-constexpr uint32_t kAlignVCenter = 0x2000;
-
-// Resize words of the skin (low bits of resizeFlags).
-constexpr uint32_t kResizeVertical = 1;
-constexpr uint32_t kResizeHorizontal = 2;
-constexpr uint32_t kResizeFixed = 4;
+#include "skin/core/skin_words.h"
 
 // Non-client hit codes the border test answers with (0: none of them).
 constexpr int kHitRight = 11;
@@ -61,7 +49,7 @@ bool SizingStep(PanelGeometry& snapshot, int edge, KRect& rect, int32_t minWidth
 // Which border the screen point lies on: kHitBottomRight, kHitBottom,
 // kHitRight or 0. frameX and frameY are the sizing-frame thickness; the bottom
 // band is measured against panelHeight from the window's top.
-int HitTestBorder(uint32_t resizeFlags, const KRect& window, int32_t panelHeight, int32_t frameX, int32_t frameY,
+int BorderAt(uint32_t resizeFlags, const KRect& window, int32_t panelHeight, int32_t frameX, int32_t frameY,
                   KPoint point);
 
 // The cursor row after a resize: the middle row, or with the cursor following

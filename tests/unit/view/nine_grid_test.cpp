@@ -12,16 +12,16 @@ GridImage Img(int32_t w, int32_t h) { return GridImage{true, w, h, 0, 0, 0}; }
 struct Frame {
     GridImage im[kGridSlotCount];
     Frame() {
-        im[kSlotBackground] = Img(10, 10);
-        im[kSlotTopLeft] = Img(6, 20);
-        im[kSlotTopMiddle] = Img(8, 20);
-        im[kSlotTopRight] = Img(7, 20);
-        im[kSlotMiddleLeft] = Img(5, 4);
-        im[kSlotMiddleRight] = Img(3, 4);
-        im[kSlotBottomLeft] = Img(6, 9);
-        im[kSlotBottomMiddle] = Img(8, 9);
-        im[kSlotBottomRight] = Img(7, 9);
-        im[kSlotOverlay] = GridImage{false, 0, 0, 0, 0, 0};
+        im[kGridBackground] = Img(10, 10);
+        im[kGridTopLeft] = Img(6, 20);
+        im[kGridTopMiddle] = Img(8, 20);
+        im[kGridTopRight] = Img(7, 20);
+        im[kGridMiddleLeft] = Img(5, 4);
+        im[kGridMiddleRight] = Img(3, 4);
+        im[kGridBottomLeft] = Img(6, 9);
+        im[kGridBottomMiddle] = Img(8, 9);
+        im[kGridBottomRight] = Img(7, 9);
+        im[kGridOverlay] = GridImage{false, 0, 0, 0, 0, 0};
     }
 };
 
@@ -36,22 +36,22 @@ TEST(PlanNineGrid, PiecesFrameTheRectangle) {
     GridPiece p[kGridSlotCount];
     const int n = PlanNineGrid(f.im, kStretchTop, 100, 50, 180, 200, p);
     ASSERT_EQ(n, 9);
-    EXPECT_EQ(p[0].slot, kSlotBackground);  // the background goes first
-    const GridPiece* bg = Find(p, n, kSlotBackground);
+    EXPECT_EQ(p[0].slot, kGridBackground);  // the background goes first
+    const GridPiece* bg = Find(p, n, kGridBackground);
     EXPECT_EQ(bg->dest.left, 105);
     EXPECT_EQ(bg->dest.top, 70);
     EXPECT_EQ(bg->dest.right, 277);
     EXPECT_EQ(bg->dest.bottom, 241);
     EXPECT_EQ(bg->mode, PieceMode::kTile);
-    const GridPiece* top = Find(p, n, kSlotTopMiddle);
+    const GridPiece* top = Find(p, n, kGridTopMiddle);
     EXPECT_EQ(top->dest.left, 106);
     EXPECT_EQ(top->dest.right, 273);
     EXPECT_EQ(top->mode, PieceMode::kStretch);
-    const GridPiece* right = Find(p, n, kSlotMiddleRight);
+    const GridPiece* right = Find(p, n, kGridMiddleRight);
     EXPECT_EQ(right->dest.left, 277);
     EXPECT_EQ(right->dest.top, 70);
     EXPECT_EQ(right->dest.bottom, 241);
-    const GridPiece* br = Find(p, n, kSlotBottomRight);
+    const GridPiece* br = Find(p, n, kGridBottomRight);
     EXPECT_EQ(br->dest.left, 273);
     EXPECT_EQ(br->dest.top, 241);
     EXPECT_EQ(br->mode, PieceMode::kSingle);
@@ -59,38 +59,38 @@ TEST(PlanNineGrid, PiecesFrameTheRectangle) {
 
 TEST(PlanNineGrid, MissingImagesAndEmptySpansAreSkipped) {
     Frame f;
-    f.im[kSlotTopLeft].present = false;
+    f.im[kGridTopLeft].present = false;
     GridPiece p[kGridSlotCount];
     // Narrower than the corners: no middle pieces, no background.
     const int n = PlanNineGrid(f.im, 0x3F, 0, 0, 10, 25, p);
-    EXPECT_EQ(Find(p, n, kSlotTopLeft), nullptr);
-    EXPECT_EQ(Find(p, n, kSlotTopMiddle), nullptr);
-    EXPECT_EQ(Find(p, n, kSlotBackground), nullptr);
-    EXPECT_EQ(Find(p, n, kSlotMiddleLeft), nullptr);
-    EXPECT_NE(Find(p, n, kSlotTopRight), nullptr);
+    EXPECT_EQ(Find(p, n, kGridTopLeft), nullptr);
+    EXPECT_EQ(Find(p, n, kGridTopMiddle), nullptr);
+    EXPECT_EQ(Find(p, n, kGridBackground), nullptr);
+    EXPECT_EQ(Find(p, n, kGridMiddleLeft), nullptr);
+    EXPECT_NE(Find(p, n, kGridTopRight), nullptr);
 }
 
 TEST(PlanNineGrid, OverlayAtItsOffsetsOrCentred) {
     Frame f;
-    f.im[kSlotOverlay] = GridImage{true, 40, 30, 12, 80, 0};
+    f.im[kGridOverlay] = GridImage{true, 40, 30, 12, 80, 0};
     GridPiece p[kGridSlotCount];
     int n = PlanNineGrid(f.im, 0, 10, 20, 180, 200, p);
-    const GridPiece* ov = Find(p, n, kSlotOverlay);
+    const GridPiece* ov = Find(p, n, kGridOverlay);
     ASSERT_NE(ov, nullptr);
-    EXPECT_EQ(p[n - 1].slot, kSlotOverlay);  // drawn last
+    EXPECT_EQ(p[n - 1].slot, kGridOverlay);  // drawn last
     EXPECT_EQ(ov->dest.left, 22);
     EXPECT_EQ(ov->dest.top, 100);
-    f.im[kSlotOverlay].align = 0x1000 | 0x2000;
+    f.im[kGridOverlay].align = 0x1000 | 0x2000;
     n = PlanNineGrid(f.im, 0, 10, 20, 180, 200, p);
-    ov = Find(p, n, kSlotOverlay);
+    ov = Find(p, n, kGridOverlay);
     EXPECT_EQ(ov->dest.left, 10 + 70);
     EXPECT_EQ(ov->dest.top, 20 + 85);
 }
 
 TEST(PlanNineGrid, HugeSizesDoNotWrap) {
     Frame f;
-    f.im[kSlotTopLeft] = Img(2000000000, 2000000000);
-    f.im[kSlotMiddleLeft] = Img(2000000000, 1);
+    f.im[kGridTopLeft] = Img(2000000000, 2000000000);
+    f.im[kGridMiddleLeft] = Img(2000000000, 1);
     GridPiece p[kGridSlotCount];
     const int n = PlanNineGrid(f.im, 0, 2000000000, 2000000000, 2000000000, 2000000000, p);
     for (int i = 0; i < n; ++i) {

@@ -160,15 +160,15 @@ TEST(SizingStep, OtherEdgesChangeNothing) {
 TEST(HitTestBorder, BandsFollowTheResizeBits) {
     const KRect w{100, 100, 280, 357};
     const int32_t h = 257;
-    EXPECT_EQ(HitTestBorder(3, w, h, 4, 4, {278, 355}), kHitBottomRight);
-    EXPECT_EQ(HitTestBorder(3, w, h, 4, 4, {150, 355}), kHitBottom);
-    EXPECT_EQ(HitTestBorder(3, w, h, 4, 4, {278, 200}), kHitRight);
-    EXPECT_EQ(HitTestBorder(3, w, h, 4, 4, {150, 200}), 0);
-    EXPECT_EQ(HitTestBorder(1, w, h, 4, 4, {278, 355}), kHitBottom);
-    EXPECT_EQ(HitTestBorder(2, w, h, 4, 4, {278, 355}), kHitRight);
-    EXPECT_EQ(HitTestBorder(2, w, h, 4, 4, {150, 355}), 0);
-    EXPECT_EQ(HitTestBorder(4, w, h, 4, 4, {278, 355}), 0);
-    EXPECT_EQ(HitTestBorder(3, w, h, 4, 4, {500, 355}), 0);  // outside the window
+    EXPECT_EQ(BorderAt(3, w, h, 4, 4, {278, 355}), kHitBottomRight);
+    EXPECT_EQ(BorderAt(3, w, h, 4, 4, {150, 355}), kHitBottom);
+    EXPECT_EQ(BorderAt(3, w, h, 4, 4, {278, 200}), kHitRight);
+    EXPECT_EQ(BorderAt(3, w, h, 4, 4, {150, 200}), 0);
+    EXPECT_EQ(BorderAt(1, w, h, 4, 4, {278, 355}), kHitBottom);
+    EXPECT_EQ(BorderAt(2, w, h, 4, 4, {278, 355}), kHitRight);
+    EXPECT_EQ(BorderAt(2, w, h, 4, 4, {150, 355}), 0);
+    EXPECT_EQ(BorderAt(4, w, h, 4, 4, {278, 355}), 0);
+    EXPECT_EQ(BorderAt(3, w, h, 4, 4, {500, 355}), 0);  // outside the window
 }
 
 TEST(CursorRowAfterResize, MiddleOrKeptWhileItFits) {
