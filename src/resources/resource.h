@@ -11,6 +11,7 @@
 #define IDB_BUTTON_IMAGES 164
 #define IDD_KEYS 168
 #define IDB_HEADING_IMAGES 174
+#define IDB_ARROWS 194
 
 // Key dialog.
 #define IDC_KEY_RESET 1046
