@@ -1,0 +1,45 @@
+#pragma once
+// Switching the panel to a skin: reading "skin.ini" in either format into
+// gSkin, loading its bitmaps, merging the user's design customisation, and the
+// fallback to the standard look when the skin cannot be used.
+#include <windows.h>
+
+#include "shell/core/settings.h"
+#include "skin/skin_info.h"
+
+// Reads the "skin.ini" at path into gSkin. False when the file does not exist,
+// or when a format-2 file lacks [Panel] Background or [Arrow] Image.
+bool LoadSkinFile(const char* path);
+
+// The whole data side of switching to the named skin: releases the previous
+// one, loads the skin (or the standard look when the name is empty or not in
+// the skin list, or, after the failure message, when the skin cannot be used),
+// its bitmaps and transparency bits, the close and arrow images, the design
+// customisation, the fonts and the default click area. Never fails.
+void ApplySkin(HWND window, const char* skinName);
+
+// Frees everything ApplySkin loaded; does nothing unless a skin is applied.
+void ReleaseSkin();
+
+// Every field 0 or empty except the click area's width and height (-1, "the
+// item rows") and increase (1). The base font survives: the content rebuild
+// sets it before the skin is applied.
+void ResetSkinInfo(SkinInfo& skin);
+
+// Grows the rows of skin for the design's icon and font sizes (option flags 38
+// and 39 of settings leave out icons and text), and takes the design's icon
+// size. The design preview runs it on its own copy of the record.
+void ApplyDesignSizes(SkinInfo& skin, const Settings& settings, int pixelsPerInchY);
+
+// The panel's geometry stays within what the layout and drawing can afford;
+// a skin whose numbers fall outside is refused like a skin without Background.
+bool SkinGeometryUsable(const SkinInfo& skin);
+
+// Vertical pixels per inch of the window's display (96 when unknown).
+int PixelsPerInchY(HWND window);
+
+// Point sizes beyond this are taken as this: larger fonts only make the
+// text renderer crawl.
+constexpr int32_t kMaxFontPoints = 400;
+// Icon sizes beyond this are taken as this.
+constexpr int32_t kMaxIconSize = 256;
