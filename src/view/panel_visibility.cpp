@@ -1,21 +1,75 @@
 #include "view/panel_visibility.h"
 
+#include "activation/blocked_apps.h"
+#include "items/item_model.h"
 #include "shell/shell_state.h"
+#include "skin/skin_info.h"
+#include "view/core/scroll_logic.h"
+#include "view/fade.h"
+#include "view/launch.h"
+#include "view/panel_draw.h"
+#include "view/panel_layout.h"
+#include "view/selection.h"
 #include "view/view_state.h"
 
 ViewState gView;
 
-// The basic show and hide: placement by the stored positions and the
-// foreground hand-over. Per-show resets, the blocked-application test, fading
-// and sounds join here as the view grows.
-void ShowPanel(HWND window, HWND /*target*/, bool byMouse) {
+void ShowPanel(HWND window, HWND target, bool byMouse) {
+    const bool wasVisible = IsWindowVisible(window) != 0;
+    const int rows = gSkin.itemCount;
+
+    ShowOptions options;
+    options.followMouse = Option(gSettings, 30);
+    options.followWheel = Option(gSettings, 46);
+    options.cursorToTop = Option(gSettings, 43);
+    options.keepCursorRow = Option(gSettings, 36);
+    options.resetList = Option(gSettings, 1);
+    options.firstItemOnTopRow = Option(gSettings, 35);
+
+    // The cursor row resets first, even when the request is then refused.
+    gView.cursorRow = PositionForShow(nullptr, CursorPosition{0, gView.cursorRow}, rows, true, options).cursorRow;
+    if (IsBlockedApplication(target)) return;
+
+    CloseOpenMenus();
+    if (!wasVisible && Option(gSettings, 24) && Option(gSettings, 21) && gItems.head) CloseOpenFolderAndSelect();
+    const CursorPosition at =
+        PositionForShow(gItems.head, CursorPosition{gView.currentIndex, gView.cursorRow}, rows, wasVisible, options);
+    gView.currentIndex = at.current;
+    gView.cursorRow = at.cursorRow;
+
     gShell.shownByMouse = byMouse ? 1 : 0;
-    const int x = byMouse ? gSettings.left : gSettings.left2;
-    const int y = byMouse ? gSettings.top : gSettings.top2;
-    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    PlacePanel(window, byMouse);
+
+    gShell.active = 1;
+    DrawFrame(0, 0, true);
+    DrawItems();
+
+    const bool fade = !wasVisible && Option(gSettings, 5);
+    if (fade) PrepareShowFade(window);
+
+    InvalidateRect(window, nullptr, FALSE);
+    UpdateWindow(window);
+    // Shown without activation, then brought forward: the panel takes the
+    // foreground from whichever process had it.
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     ForceForeground(window);
+    PlayEventSound(kSoundOpen);
+
+    if (fade) StartFade(window);
+    SaveWindowPosition(window);
 }
 
-void HidePanel(HWND window, LPARAM /*mode*/) {
+void HidePanel(HWND window, LPARAM mode) {
+    const bool visible = IsWindowVisible(window) != 0;
+    if (Option(gSettings, 8)) {
+        // An always-shown panel only comes back to the front.
+        if (visible && GetForegroundWindow() == window) return;
+        ShowPanel(window, nullptr, false);
+        return;
+    }
+    if (!visible) return;
+    const bool silent = mode == -1;
+    if (!silent) PlayEventSound(kSoundClose);
     ShowWindow(window, SW_HIDE);
+    if (!silent && Option(gSettings, 47)) PostMessageA(window, WM_CLOSE, 0, 0);
 }

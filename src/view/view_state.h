@@ -1,15 +1,65 @@
 #pragma once
-// The panel view's single record: which item is on the cursor row, and the
-// panel's surfaces. The selection, scrolling and drawing code fill in the rest.
+// The panel view's records: the view state (which item is on which row, the
+// slide and the activation), and the panel state (the off-screen surfaces,
+// the window shape, the resize snapshot and the row tooltip's and close
+// button's windows). The skin record gSkin holds the geometry they work on.
 #include <windows.h>
 
 #include <cstdint>
 
+#include "view/core/panel_geometry.h"
+
 struct ViewState {
     int32_t currentIndex = 0;  // saved as [General] "IconIndex"
     int32_t cursorRow = 0;
-    HDC backBuffer = nullptr;  // the panel is painted from here
-    RECT clickArea{};          // client rectangle in which clicks start items
+    int32_t scrollDirection = 0;  // 0 none, 1 down, 2 up
+    DWORD scrollStart = 0;        // tick of the running slide; 0 when none
+    DWORD scrollNow = 0;          // tick of the latest slide timer tick
+    int32_t scrollLength = 0;     // ms
+    int32_t scrollDistance = 0;   // pixels
+    int32_t scrollStep = 0;       // items; negative upwards
+    HDC backBuffer = nullptr;     // the panel is painted from here
+    RECT clickArea{};             // client rectangle in which clicks start items
 };
 
 extern ViewState gView;
+
+// A memory DC with a bitmap of its own selected into it.
+struct Surface {
+    HDC dc = nullptr;
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ oldBitmap = nullptr;
+    int width = 0;
+    int height = 0;
+};
+
+// Makes a surface compatible with the screen; false (and an empty surface)
+// when the size is not positive or the system refuses it.
+bool CreateSurface(Surface& s, int width, int height);
+void DestroySurface(Surface& s);
+
+struct PanelState {
+    Surface backBuffer;   // the composed panel
+    Surface capture;      // the screen under the panel, for the software fade
+    Surface frame;        // the frame, active at x 0, inactive at x = panelWidth
+    Surface selection;    // the cursor, active at x 0, inactive at x = selectWidth
+    Surface iconScratch[2];   // the gradient list only
+    Surface arrowScratch[2];
+    Surface rowScratch[2];
+    HGDIOBJ oldFont = nullptr;  // of the back buffer, before the 9-point font
+    HRGN region = nullptr;      // the window shape; null when rectangular
+
+    PanelGeometry snapshot{};   // edited while the user drags a border
+    bool snapshotChanged = false;
+    bool resizing = false;
+    BOOL dragFullWindows = FALSE;  // restored at the end of a drag
+    bool dragSettingChanged = false;
+
+    HWND closeTooltip = nullptr;  // the close button's own tooltip
+    WNDPROC closeButtonProc = nullptr;
+    bool rowTipActive = false;
+
+    bool built = false;  // a layout is loaded
+};
+
+extern PanelState gPanel;

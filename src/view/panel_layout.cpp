@@ -1,0 +1,243 @@
+#include "view/panel_layout.h"
+
+#include "resources/resource.h"
+#include "shell/files.h"
+#include "shell/shell_state.h"
+#include "skin/skin_info.h"
+#include "skin/skin_loader.h"
+#include "view/close_button.h"
+#include "view/panel_draw.h"
+#include "view/panel_surfaces.h"
+#include "view/row_tooltip.h"
+#include "view/view_state.h"
+
+namespace {
+
+SkinImage& PanelOverlay() { return gSkin.panelImages.images[kSlotOverlay]; }
+
+void UpdateClickArea() {
+    gView.clickArea = RECT{gSkin.clickLeft, gSkin.clickTop, gSkin.clickLeft + gSkin.clickWidth,
+                           gSkin.clickTop + gSkin.clickHeight};
+}
+
+// The narrowest the user may drag the panel.
+int32_t MinimumWidth() {
+    if (gSkin.kind == kSkinFormat2) {
+        const SkinImage* im = gSkin.panelImages.images;
+        return im[kSlotTopLeft].width + im[kSlotTopMiddle].width + im[kSlotTopRight].width;
+    }
+    return GetSystemMetrics(SM_CXMINTRACK);
+}
+
+void CreateCloseButtonIfAny(HWND window) {
+    if (gSkin.closeWidth && gSkin.closeHeight)
+        CreateCloseButton(window, gSkin.closeLeft, gSkin.closeTop, gSkin.closeWidth, gSkin.closeHeight,
+                          IDC_CLOSE_BUTTON);
+}
+
+void SetDragFullWindows(BOOL on) { SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, on, nullptr, 0); }
+
+}  // namespace
+
+PanelGeometry CurrentGeometry() {
+    PanelGeometry g{};
+    g.cursorRow = gView.cursorRow;
+    g.panelWidth = gSkin.panelWidth;
+    g.panelHeight = gSkin.panelHeight;
+    g.baseHeight = gSkin.baseHeight;
+    g.selectLeft = gSkin.selectLeft;
+    g.selectTop = gSkin.selectTop;
+    g.selectWidth = gSkin.selectWidth;
+    g.selectHeight = gSkin.selectHeight;
+    g.clickLeft = gSkin.clickLeft;
+    g.clickTop = gSkin.clickTop;
+    g.clickWidth = gSkin.clickWidth;
+    g.clickHeight = gSkin.clickHeight;
+    g.closeLeft = gSkin.closeLeft;
+    g.closeTop = gSkin.closeTop;
+    g.closeAlign = gSkin.closeAlign;
+    g.itemWidth = gSkin.itemWidth;
+    g.itemHeight = gSkin.itemHeight;
+    g.itemCount = gSkin.itemCount;
+    g.overlayLeft = PanelOverlay().offsetLeft;
+    g.overlayTop = PanelOverlay().offsetTop;
+    g.overlayAlign = PanelOverlay().align;
+    g.resizeFlags = gSkin.resizeFlags;
+    return g;
+}
+
+void SetGeometry(const PanelGeometry& g) {
+    gView.cursorRow = g.cursorRow;
+    gSkin.panelWidth = g.panelWidth;
+    gSkin.panelHeight = g.panelHeight;
+    gSkin.baseHeight = g.baseHeight;
+    gSkin.selectLeft = g.selectLeft;
+    gSkin.selectTop = g.selectTop;
+    gSkin.selectWidth = g.selectWidth;
+    gSkin.selectHeight = g.selectHeight;
+    gSkin.clickLeft = g.clickLeft;
+    gSkin.clickTop = g.clickTop;
+    gSkin.clickWidth = g.clickWidth;
+    gSkin.clickHeight = g.clickHeight;
+    gSkin.closeLeft = g.closeLeft;
+    gSkin.closeTop = g.closeTop;
+    // The hot and pressed bits belong to the live button, not to the snapshot.
+    gSkin.closeAlign = (g.closeAlign & ~(kCloseHot | kClosePressed)) |
+                       (gSkin.closeAlign & (kCloseHot | kClosePressed));
+    gSkin.itemWidth = g.itemWidth;
+    gSkin.itemHeight = g.itemHeight;
+    gSkin.itemCount = g.itemCount;
+    PanelOverlay().offsetLeft = g.overlayLeft;
+    PanelOverlay().offsetTop = g.overlayTop;
+    UpdateClickArea();
+}
+
+void LayoutPanel(HWND window, const char* skinName) {
+    ApplySkin(window, skinName);
+
+    PanelGeometry g = CurrentGeometry();
+    ApplySavedSize(g, gSettings.savedItemCount, gSettings.savedPanelWidth);
+    SetGeometry(g);
+
+    CreateSurfaces(window);
+    SetWindowPos(window, nullptr, 0, 0, gSkin.panelWidth, gSkin.baseHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CreateCloseButtonIfAny(window);
+
+    // The gradient list fades towards the middle of the skin's background.
+    const SkinImage& background = gSkin.panelImages.images[kSlotBackground];
+    if (Option(gSettings, 49) && gSkin.kind != kSkinClassic && background.dc)
+        gSkin.backColor = AverageColor(background.dc, (background.width - 3) / 2, (background.height - 3) / 2, 3);
+
+    DrawFrame(0, 0, gShell.active != 0);
+    DrawItems();
+    gPanel.built = true;
+}
+
+void ReleasePanelLayout(HWND window) {
+    if (!gPanel.built) return;
+    ReleaseSkin();
+    DestroyCloseButton();
+    if (window) InvalidateRect(window, nullptr, TRUE);
+    DestroySurfaces();
+    gPanel.built = false;
+}
+
+void SaveWindowPosition(HWND window) {
+    RECT r;
+    if (!GetWindowRect(window, &r)) return;
+    if (gShell.shownByMouse) {
+        gSettings.left = r.left;
+        gSettings.top = r.top;
+    } else {
+        gSettings.left2 = r.left;
+        gSettings.top2 = r.top;
+    }
+}
+
+void PlacePanel(HWND window, bool byMouse) {
+    const bool mouseGroup = byMouse || Option(gSettings, 62);
+    gShell.shownByMouse = mouseGroup ? 1 : 0;
+    if (Option(gSettings, 8) && IsWindowVisible(window)) return;
+    const int r = mouseGroup ? 4 : 59, d = mouseGroup ? 14 : 60, m = mouseGroup ? 15 : 61;
+
+    PlacementInput in{};
+    in.previous = !Option(gSettings, r);
+    in.center = Option(gSettings, d);
+    in.atCursor = Option(gSettings, m);
+    in.noEdgeCorrection = Option(gSettings, 34);
+    in.saved = mouseGroup ? KPoint{gSettings.left, gSettings.top} : KPoint{gSettings.left2, gSettings.top2};
+    POINT cursor{0, 0};
+    GetCursorPos(&cursor);
+    in.cursor = KPoint{cursor.x, cursor.y};
+    in.width = gSkin.panelWidth;
+    in.height = gSkin.panelHeight;
+    in.itemTop = gSkin.itemTop;
+    in.itemHeight = gSkin.itemHeight;
+    in.itemCount = gSkin.itemCount;
+    if (GetSystemMetrics(SM_CMONITORS) >= 1) {
+        const int x = GetSystemMetrics(SM_XVIRTUALSCREEN), y = GetSystemMetrics(SM_YVIRTUALSCREEN);
+        in.desktop = KRect{x, y, x + GetSystemMetrics(SM_CXVIRTUALSCREEN), y + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    } else {
+        in.desktop = KRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    }
+    const PlacementResult result = PlacePanelAt(in);
+    if (result.kind == Placement::kMove)
+        SetWindowPos(window, nullptr, result.position.x, result.position.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    else if (result.kind == Placement::kCenter)
+        CenterWindow(nullptr, window);
+}
+
+int HitTestBorder(HWND window, POINT p) {
+    RECT r;
+    if (!GetWindowRect(window, &r)) return 0;
+    const int hit = BorderAt(gSkin.resizeFlags, KRect{r.left, r.top, r.right, r.bottom}, gSkin.panelHeight,
+                             GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME), KPoint{p.x, p.y});
+    return hit;
+}
+
+void BeginResize(HWND /*window*/) {
+    BOOL full = FALSE;
+    gPanel.dragSettingChanged = false;
+    if (SystemParametersInfoA(SPI_GETDRAGFULLWINDOWS, 0, &full, 0) && full) {
+        SetDragFullWindows(FALSE);
+        gPanel.dragFullWindows = full;
+        gPanel.dragSettingChanged = true;
+    }
+    gPanel.snapshot = CurrentGeometry();
+    gPanel.snapshotChanged = false;
+    gPanel.resizing = true;
+    gShell.panelBusy = 1;
+}
+
+void SizingRect(int edge, RECT* rect) {
+    if (!rect) return;
+    if (edge != kEdgeRight && edge != kEdgeBottom && edge != kEdgeBottomRight) return;
+    if (!gPanel.resizing) {  // a sizing loop not started by our border press
+        gPanel.snapshot = CurrentGeometry();
+        gPanel.snapshotChanged = false;
+        gPanel.resizing = true;
+    }
+    KRect r{rect->left, rect->top, rect->right, rect->bottom};
+    if (SizingStep(gPanel.snapshot, edge, r, MinimumWidth())) gPanel.snapshotChanged = true;
+    *rect = RECT{r.left, r.top, r.right, r.bottom};
+}
+
+void EndResize(HWND window) {
+    if (gPanel.dragSettingChanged) SetDragFullWindows(gPanel.dragFullWindows);
+    gPanel.dragSettingChanged = false;
+    gShell.panelBusy = 0;
+    SaveWindowPosition(window);
+    const bool wasResizing = gPanel.resizing;
+    gPanel.resizing = false;
+    RECT wr;
+    if (!wasResizing || !gPanel.snapshotChanged || !GetWindowRect(window, &wr)) return;
+    gPanel.snapshotChanged = false;
+    const int32_t w = wr.right - wr.left, h = wr.bottom - wr.top;
+    if (w == gSkin.panelWidth && h == gSkin.panelHeight) return;
+
+    PanelGeometry& s = gPanel.snapshot;
+    if (w != s.panelWidth && w >= MinimumWidth()) {
+        WidenBy(s, w - s.panelWidth);
+        s.panelWidth = w;
+    }
+    const int32_t row = CursorRowAfterResize(gView.cursorRow, s.itemCount, Option(gSettings, 30));
+    SetGeometry(s);
+    gSettings.savedItemCount = gSkin.itemCount;
+    gSettings.savedPanelWidth = gSkin.panelWidth;
+    DestroySurfaces();
+    CreateSurfaces(window);
+    // Creating the surfaces puts the cursor on the middle row; keep the row
+    // worked out above.
+    gView.cursorRow = row;
+    SetWindowPos(window, nullptr, 0, 0, gSkin.panelWidth, gSkin.panelHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (gShell.closeButton)
+        SetWindowPos(gShell.closeButton, nullptr, gSkin.closeLeft, gSkin.closeTop, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawPanel(window);
+    if (gShell.closeButton) InvalidateRect(gShell.closeButton, nullptr, FALSE);
+    MoveRowTool(window);
+    RefreshRowTip(window);
+}

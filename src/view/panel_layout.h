@@ -1,0 +1,30 @@
+#pragma once
+// The panel's working layout on top of the applied skin: the remembered row
+// count and width, the window's size, the close button, the placement on the
+// screen, and the geometry side of resizing by the right and bottom borders.
+#include <windows.h>
+
+#include "view/core/panel_geometry.h"
+
+// Applies the named skin (or the standard look) and lays the panel out; ends
+// with the panel drawn into the back buffer.
+void LayoutPanel(HWND window, const char* skinName);
+// Releases the skin and the layout; does nothing when no layout is loaded.
+void ReleasePanelLayout(HWND window);
+
+// Moves the window before it is shown, by the mouse group of placement
+// options (by mouse or option flag 62) or the other group.
+void PlacePanel(HWND window, bool byMouse);
+// Stores the window's position for the group the panel was last shown by.
+void SaveWindowPosition(HWND window);
+
+// HTBOTTOMRIGHT, HTBOTTOM, HTRIGHT, or 0 for the default handling.
+int HitTestBorder(HWND window, POINT screenPoint);
+void BeginResize(HWND window);
+// One step of the sizing loop; rect is adjusted in place.
+void SizingRect(int edge, RECT* rect);
+void EndResize(HWND window);
+
+// The skin record's geometry and back.
+PanelGeometry CurrentGeometry();
+void SetGeometry(const PanelGeometry& g);

@@ -1,0 +1,190 @@
+#include "view/panel_surfaces.h"
+
+#include <memory>
+#include <new>
+#include <vector>
+
+#include "items/item_model.h"
+#include "shell/shell_state.h"
+#include "skin/skin_info.h"
+#include "view/core/region_runs.h"
+#include "view/fade.h"
+#include "view/panel_draw.h"
+#include "view/panel_rebuild.h"
+#include "view/view_state.h"
+
+PanelState gPanel;
+
+bool CreateSurface(Surface& s, int width, int height) {
+    DestroySurface(s);
+    if (width <= 0 || height <= 0) return false;
+    HDC screen = GetDC(nullptr);
+    s.dc = CreateCompatibleDC(screen);
+    s.bitmap = s.dc ? CreateCompatibleBitmap(screen, width, height) : nullptr;
+    ReleaseDC(nullptr, screen);
+    if (!s.bitmap) {
+        DestroySurface(s);
+        return false;
+    }
+    s.oldBitmap = SelectObject(s.dc, s.bitmap);
+    s.width = width;
+    s.height = height;
+    return true;
+}
+
+void DestroySurface(Surface& s) {
+    if (s.dc && s.oldBitmap) SelectObject(s.dc, s.oldBitmap);
+    if (s.bitmap) DeleteObject(s.bitmap);
+    if (s.dc) DeleteDC(s.dc);
+    s = Surface{};
+}
+
+namespace {
+
+void FillSurface(const Surface& s, ColorRef color) {
+    if (!s.dc) return;
+    OwnedBrush brush(CreateSolidBrush(color));
+    RECT r{0, 0, s.width, s.height};
+    FillRect(s.dc, &r, brush.Get());
+}
+
+// Without layered windows the transparent colour is cut out of the window.
+void ShapeWindow(HWND window) {
+    if (!gSkin.hasTransparentColor || !gPanel.backBuffer.dc) {
+        SetWindowRgn(window, nullptr, TRUE);
+        return;
+    }
+    DrawFrame(0, 0, gShell.active != 0);
+    gPanel.region = RegionFromBitmap(gPanel.backBuffer.bitmap, gSkin.transparentColor);
+    if (!gPanel.region) {
+        gSkin.hasTransparentColor = 0;
+        SetWindowRgn(window, nullptr, TRUE);
+        return;
+    }
+    // The window owns the region it is given; keep a copy for ourselves.
+    HRGN copy = CreateRectRgn(0, 0, 0, 0);
+    if (copy && CombineRgn(copy, gPanel.region, nullptr, RGN_COPY) != ERROR) {
+        SetWindowRgn(window, copy, TRUE);
+    } else {
+        if (copy) DeleteObject(copy);
+        SetWindowRgn(window, nullptr, TRUE);
+    }
+}
+
+}  // namespace
+
+void CreateSurfaces(HWND window) {
+    DestroySurfaces();
+    gSkin.panelHeight = gSkin.baseHeight;
+    const int w = gSkin.panelWidth, h = gSkin.baseHeight;
+    CreateSurface(gPanel.backBuffer, w, h);
+    CreateSurface(gPanel.capture, w, h);
+    CreateSurface(gPanel.frame, 2 * w, h);
+    CreateSurface(gPanel.selection, 2 * gSkin.selectWidth, gSkin.selectHeight);
+    if (Option(gSettings, 49)) {
+        for (int i = 0; i < 2; ++i) {
+            CreateSurface(gPanel.iconScratch[i], gSkin.iconSize, gSkin.iconSize);
+            CreateSurface(gPanel.arrowScratch[i], gSkin.arrowWidth, gSkin.arrowHeight);
+            CreateSurface(gPanel.rowScratch[i], gSkin.itemWidth, gSkin.itemHeight);
+        }
+    }
+    gView.backBuffer = gPanel.backBuffer.dc;
+    if (gPanel.backBuffer.dc && gRebuild.smallFont)
+        gPanel.oldFont = SelectObject(gPanel.backBuffer.dc, gRebuild.smallFont.Get());
+    gView.cursorRow = gSkin.itemCount / 2;
+
+    FillSurface(gPanel.frame, gSkin.transparentColor);
+    FillSurface(gPanel.selection, gSkin.transparentColor);
+    if (gPanel.frame.dc) {
+        DrawPanelFrame(gPanel.frame.dc, 0, 0, true);
+        DrawPanelFrame(gPanel.frame.dc, w, 0, false);
+    }
+    if (gPanel.selection.dc) {
+        DrawSelectionFrame(gPanel.selection.dc, 0, 0, true);
+        DrawSelectionFrame(gPanel.selection.dc, gSkin.selectWidth, 0, false);
+    }
+
+    if (LayeredAvailable())
+        ApplyTransparency(window, gShell.active != 0);
+    else
+        ShapeWindow(window);
+}
+
+void DestroySurfaces() {
+    for (int i = 0; i < 2; ++i) {
+        DestroySurface(gPanel.rowScratch[i]);
+        DestroySurface(gPanel.arrowScratch[i]);
+        DestroySurface(gPanel.iconScratch[i]);
+    }
+    DestroySurface(gPanel.frame);
+    DestroySurface(gPanel.selection);
+    DestroySurface(gPanel.capture);
+    if (gPanel.backBuffer.dc && gPanel.oldFont) SelectObject(gPanel.backBuffer.dc, gPanel.oldFont);
+    gPanel.oldFont = nullptr;
+    DestroySurface(gPanel.backBuffer);
+    gView.backBuffer = nullptr;
+    if (gPanel.region) DeleteObject(gPanel.region);
+    gPanel.region = nullptr;
+}
+
+HRGN RegionFromBitmap(HBITMAP bitmap, ColorRef color) {
+    BITMAP info{};
+    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight <= 0) return nullptr;
+    const int w = info.bmWidth, h = info.bmHeight;
+    std::vector<uint32_t> pixels;
+    try {
+        pixels.resize(static_cast<size_t>(w) * h);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = h;  // bottom-up
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    HDC screen = GetDC(nullptr);
+    const int rows = GetDIBits(screen, bitmap, 0, h, pixels.data(), &bi, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (rows != h) return nullptr;
+
+    std::vector<KRect> runs;
+    try {
+        if (!OpaqueRuns(pixels.data(), w, h, color, runs)) return nullptr;
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+    pixels.clear();
+    pixels.shrink_to_fit();
+    // One region from all the runs at once: far faster than a combine per pixel.
+    const size_t bytes = sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT);
+    std::unique_ptr<char[]> data(new (std::nothrow) char[bytes]);
+    if (!data) return nullptr;
+    auto* rgn = reinterpret_cast<RGNDATA*>(data.get());
+    rgn->rdh.dwSize = sizeof(RGNDATAHEADER);
+    rgn->rdh.iType = RDH_RECTANGLES;
+    rgn->rdh.nCount = static_cast<DWORD>(runs.size());
+    rgn->rdh.nRgnSize = static_cast<DWORD>(runs.size() * sizeof(RECT));
+    rgn->rdh.rcBound = RECT{0, 0, w, h};
+    auto* rects = reinterpret_cast<RECT*>(rgn->Buffer);
+    for (size_t i = 0; i < runs.size(); ++i) rects[i] = RECT{runs[i].left, runs[i].top, runs[i].right, runs[i].bottom};
+    HRGN region = ExtCreateRegion(nullptr, static_cast<DWORD>(bytes), rgn);
+    // Every pixel had the colour: an empty region, not a missing one.
+    if (!region) region = CreateRectRgn(0, 0, 0, 0);
+    return region;
+}
+
+ColorRef AverageColor(HDC dc, int x, int y, int n) {
+    if (!dc || n <= 0 || n > 64) return 0;
+    if (x < 0) x = 0;
+    if (y < 0) y = 0;
+    std::vector<ColorRef> colors;
+    colors.reserve(static_cast<size_t>(n) * n);
+    for (int j = 0; j < n; ++j)
+        for (int i = 0; i < n; ++i) {
+            const COLORREF c = GetPixel(dc, x + i, y + j);
+            colors.push_back(c == CLR_INVALID ? 0 : c);
+        }
+    return AverageOf(colors.data(), static_cast<int32_t>(colors.size()));
+}
