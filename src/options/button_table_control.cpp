@@ -1,0 +1,78 @@
+#include "options/button_table_control.h"
+
+#include <commctrl.h>
+#include <vsstyle.h>
+
+#include "options/core/control_layout.h"
+#include "resources/resource.h"
+#include "shell/shell_state.h"
+
+ButtonImages gButtonImages;
+
+void AttachButtonThemes(HWND dialog, ButtonDecoration* table) {
+    const bool themed = VisualStylesInUse();
+    for (ButtonDecoration* row = table; row && row->id != 0; ++row) {
+        row->theme = nullptr;
+        if (themed)
+            if (HWND button = GetDlgItem(dialog, row->id))
+                row->theme = gShell.visualStyles.OpenThemeData(button, L"Button");
+    }
+}
+
+void ReleaseButtonThemes(ButtonDecoration* table) {
+    for (ButtonDecoration* row = table; row && row->id != 0; ++row) {
+        if (row->theme && gShell.visualStyles.CloseThemeData) gShell.visualStyles.CloseThemeData(row->theme);
+        row->theme = nullptr;
+    }
+}
+
+void ButtonThemesChanged(HWND dialog, ButtonDecoration* table) {
+    ReleaseButtonThemes(table);
+    AttachButtonThemes(dialog, table);
+}
+
+const ButtonDecoration* FindButtonDecoration(const ButtonDecoration* table, UINT id) {
+    for (const ButtonDecoration* row = table; row && row->id != 0; ++row)
+        if (static_cast<UINT>(row->id) == id) return row;
+    return nullptr;
+}
+
+bool HoldButtonImages() {
+    if (!gButtonImages.images) {
+        HINSTANCE module = gShell.instance ? gShell.instance : GetModuleHandleA(nullptr);
+        gButtonImages.images.Reset(ImageList_LoadImageA(module, MAKEINTRESOURCEA(IDB_BUTTON_IMAGES), 16, 0,
+                                                        RGB(192, 192, 192), IMAGE_BITMAP, LR_CREATEDIBSECTION));
+        if (!gButtonImages.images) return false;
+    }
+    ++gButtonImages.holders;
+    return true;
+}
+
+void ReleaseButtonImages() {
+    if (gButtonImages.holders > 0 && --gButtonImages.holders == 0) gButtonImages.images.Reset();
+}
+
+bool ButtonThemed(const ButtonDecoration& row) { return row.theme != nullptr && VisualStylesInUse(); }
+
+void DrawButtonFace(HDC dc, const RECT& rect, const ButtonDecoration& row, const ButtonLook& look) {
+    if (ButtonThemed(row)) {
+        gShell.visualStyles.DrawThemeBackground(row.theme, dc, BP_PUSHBUTTON, PushButtonThemeState(look), &rect,
+                                                nullptr);
+        return;
+    }
+    UINT state = DFCS_BUTTONPUSH;
+    if (look.disabled)
+        state |= DFCS_INACTIVE;
+    else if (look.pressed)
+        state |= DFCS_PUSHED;
+    RECT r = rect;
+    DrawFrameControl(dc, &r, DFC_BUTTON, state);
+}
+
+ButtonLook LookOfButton(const DRAWITEMSTRUCT* draw) {
+    ButtonLook look{};
+    look.pressed = (draw->itemState & ODS_SELECTED) != 0;
+    look.focused = (draw->itemState & ODS_FOCUS) != 0;
+    look.disabled = (draw->itemState & ODS_DISABLED) != 0;
+    return look;
+}

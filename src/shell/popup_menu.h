@@ -1,0 +1,33 @@
+#pragma once
+// The notification icon's popup menu: open the panel, options, the skin
+// sub-menu, reordering, refresh, About and exit. Unless option flag 3 asks for
+// the plain menu, its items are owner-drawn with an icon column on the left
+// and the hotkey right-aligned.
+#include <windows.h>
+
+#include "shell/handles.h"
+
+struct PopupMenuState {
+    OwnedImageList images;  // bitmap 109: check marks and command icons
+};
+
+extern PopupMenuState gPopupMenu;
+
+// The menu's image strip, for the life of the panel window.
+bool LoadMenuImages();
+void FreeMenuImages();
+
+// Loads menu 108 and prepares its pop-up for showing: the first item's text
+// with the hotkey, the greyed reorder item for an empty list, the skin
+// entries with their check marks, and the owner-drawn records. menu owns the
+// whole menu; the pop-up to track is returned (null when the resource is
+// missing).
+HMENU BuildPopupMenu(OwnedMenu& menu);
+
+// Brings the panel to the front, tracks the menu at the cursor and destroys it.
+// The chosen command arrives at the panel window as WM_COMMAND.
+void ShowPopupMenu(HWND panel);
+
+// WM_MEASUREITEM and WM_DRAWITEM for items of type ODT_MENU.
+void MeasureMenuItem(MEASUREITEMSTRUCT* measure);
+void DrawMenuItem(const DRAWITEMSTRUCT* draw);

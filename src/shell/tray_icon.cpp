@@ -1,0 +1,44 @@
+#include "shell/tray_icon.h"
+
+#include <shellapi.h>
+
+#include "resources/resource.h"
+#include "shell/core/text.h"
+#include "shell/shell_state.h"
+
+TrayIconState gTrayIcon;
+
+namespace {
+
+// The oldest, shortest form of the structure, which every shell accepts.
+NOTIFYICONDATAA TrayData(HWND panel) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = panel;
+    data.uID = kTrayIconId;
+    return data;
+}
+
+}  // namespace
+
+BOOL AddTrayIcon(HWND panel) {
+    if (!gTrayIcon.icon) {
+        // Sixteen colours where the system draws without visual styles.
+        const UINT flags = gShell.visualStyles.library ? LR_DEFAULTCOLOR : LR_VGACOLOR;
+        HINSTANCE module = gShell.instance ? gShell.instance : GetModuleHandleA(nullptr);
+        gTrayIcon.icon.Reset(
+            static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(IDI_KORVANE), IMAGE_ICON, 16, 16, flags)));
+    }
+    NOTIFYICONDATAA data = TrayData(panel);
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = WM_PANEL_NOTIFYICON;
+    data.hIcon = gTrayIcon.icon.Get();
+    CopyText(data.szTip, kPanelTitle);
+    return Shell_NotifyIconA(NIM_ADD, &data);
+}
+
+void RemoveTrayIcon(HWND panel) {
+    NOTIFYICONDATAA data = TrayData(panel);
+    Shell_NotifyIconA(NIM_DELETE, &data);
+    gTrayIcon.icon.Reset();
+}
