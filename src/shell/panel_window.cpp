@@ -1,6 +1,7 @@
 #include "shell/panel_window.h"
 
 #include <windowsx.h>
+#include <commctrl.h>
 
 #include "activation/blocked_apps.h"
 #include "activation/hook_binding.h"
@@ -8,7 +9,15 @@
 #include "resources/resource.h"
 #include "shell/settings_store.h"
 #include "shell/shell_state.h"
+#include "items/item_model.h"
+#include "skin/skin_info.h"
+#include "view/close_button.h"
+#include "view/fade.h"
+#include "view/panel_draw.h"
+#include "view/panel_layout.h"
+#include "view/panel_rebuild.h"
 #include "view/panel_visibility.h"
+#include "view/row_tooltip.h"
 #include "view/view_state.h"
 
 namespace {
@@ -49,8 +58,12 @@ LRESULT OnCreate(HWND window) {
     LoadVisualStyles();
     gShell.panel = window;
     StartMouseActivation(window);
-    LoadBlockedList();
+    BuildItems(window);
     RegisterHotKey(window, kHotkeyActivation, 0, kActivationKey);
+    if (LayeredAvailable() && Option(gSettings, 28)) ApplyTransparency(window, gShell.active != 0);
+    gShell.tooltip = CreateTooltip(window);
+    AddRowTool(window, gShell.tooltip);
+    RedrawPanel(window);
     return 0;
 }
 
@@ -58,7 +71,7 @@ void OnClose(HWND window) {
     SaveSettings(gSettings, gView.currentIndex);
     if (Option(gSettings, 12)) UnregisterHotKey(window, kHotkeyUser);
     UnregisterHotKey(window, kHotkeyActivation);
-    FreeBlockedList();
+    ReleaseItems();
     FreeVisualStyles();
     DestroyWindow(window);
 }
@@ -114,6 +127,9 @@ void OnCommand(HWND window, WORD id) {
         case IDM_EXIT:
             SendMessageA(window, WM_CLOSE, 0, 0);
             break;
+        case IDM_REFRESH:
+            RefreshPanel(window);
+            break;
         case IDM_SHOW_PANEL:
             ShowPanel(window, nullptr, false);
             break;
@@ -138,6 +154,29 @@ void OnTrayNotify(HWND window, LPARAM event) {
     ShowPanel(window, nullptr, false);
 }
 
+// ---- The panel view's messages ----
+
+void OnDrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.CtlID == IDC_CLOSE_BUTTON && (item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) DrawCloseButton(item);
+}
+
+// The row tooltip asks for the current item's full name.
+void OnNotify(const NMHDR& header) {
+    if (header.code != TTN_NEEDTEXTA) return;
+    static char empty[1] = "";
+    auto& info = reinterpret_cast<NMTTDISPINFOA&>(const_cast<NMHDR&>(header));
+    PanelItem* item = ItemAt(gItems.head, gView.currentIndex);
+    info.lpszText = item ? item->name : empty;
+}
+
+// The standard looks follow the system's frame and caption sizes.
+void OnSettingChange(HWND window, WPARAM what) {
+    if (what != SPI_SETNONCLIENTMETRICS || (gSkin.kind != kSkinClassic && gSkin.kind != kSkinThemed)) return;
+    ReleasePanelLayout(window);
+    LayoutPanel(window, gSettings.skinName);
+    RedrawPanel(window);
+}
+
 }  // namespace
 
 LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -154,6 +193,8 @@ LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
             SaveSettings(gSettings, gView.currentIndex);
             return 0;
         case WM_ACTIVATE:
+            if (!gShell.fadeRunning && LayeredAvailable() && Option(gSettings, 28))
+                ApplyTransparency(window, LOWORD(wParam) != 0);
             gShell.active = LOWORD(wParam);
             break;
         case WM_PAINT:
@@ -166,6 +207,30 @@ LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
             // The panel ends only through WM_CLOSE; Alt+F4 on it does nothing.
             if ((wParam & 0xFFF0) == SC_CLOSE && PanelVisible(window)) return 0;
             break;
+        case WM_DRAWITEM:
+            OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_NOTIFY:
+            OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+            return 0;
+        case WM_WININICHANGE:
+            OnSettingChange(window, wParam);
+            return 0;
+        case WM_NCHITTEST:
+            if (const int hit = HitTestBorder(window, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) return hit;
+            break;
+        case WM_NCLBUTTONDOWN:
+            if (wParam == HTRIGHT || wParam == HTBOTTOM || wParam == HTBOTTOMRIGHT) BeginResize(window);
+            break;
+        case WM_SIZING:
+            SizingRect(static_cast<int>(wParam), reinterpret_cast<RECT*>(lParam));
+            return TRUE;
+        case WM_EXITSIZEMOVE:
+            EndResize(window);
+            break;
+        case WM_TIMER:
+            if (wParam == kFadeTimer) OnFadeTimer(window);
+            return 0;
         case WM_COMMAND:
             OnCommand(window, LOWORD(wParam));
             return 0;
