@@ -28,24 +28,26 @@ inline void BlendOne(uint8_t* out, const uint8_t* from, const uint8_t* to, int l
 }
 
 #if KORVANE_BLEND_MMX
-// The low 16 bits of the product, shifted right by 8 and added to from, are
-// the plain result modulo 256; masking to 8 bits therefore gives the same byte.
+// from + floor((to - from) x level / 256) equals (from x (256 - level) + to x
+// level) >> 8, whose sum never passes 65280: two unsigned 16-bit products per
+// channel, and a weight of 0 in the fourth lane clears the unused byte.
 __attribute__((target("mmx"))) void BlendMmx(uint8_t* out, const uint8_t* from, const uint8_t* to, int64_t pairs,
                                              int level) {
     const __m64 zero = _mm_setzero_si64();
-    const __m64 lv = _mm_set1_pi16(static_cast<short>(level));
-    const __m64 mask = _mm_set_pi16(0, 0xFF, 0xFF, 0xFF);
+    const short keep = static_cast<short>(256 - level), take = static_cast<short>(level);
+    const __m64 wf = _mm_set_pi16(0, keep, keep, keep);
+    const __m64 wt = _mm_set_pi16(0, take, take, take);
     for (int64_t i = 0; i < pairs; ++i) {
         __m64 f, t;
         __builtin_memcpy(&f, from + i * 8, 8);
         __builtin_memcpy(&t, to + i * 8, 8);
-        const __m64 fl = _mm_unpacklo_pi8(f, zero), fh = _mm_unpackhi_pi8(f, zero);
-        const __m64 tl = _mm_unpacklo_pi8(t, zero), th = _mm_unpackhi_pi8(t, zero);
-        __m64 rl = _mm_srli_pi16(_mm_mullo_pi16(_mm_sub_pi16(tl, fl), lv), 8);
-        __m64 rh = _mm_srli_pi16(_mm_mullo_pi16(_mm_sub_pi16(th, fh), lv), 8);
-        rl = _mm_and_si64(_mm_add_pi16(rl, fl), mask);
-        rh = _mm_and_si64(_mm_add_pi16(rh, fh), mask);
-        const __m64 r = _mm_packs_pu16(rl, rh);
+        const __m64 lo = _mm_srli_pi16(
+            _mm_add_pi16(_mm_mullo_pi16(_mm_unpacklo_pi8(f, zero), wf), _mm_mullo_pi16(_mm_unpacklo_pi8(t, zero), wt)),
+            8);
+        const __m64 hi = _mm_srli_pi16(
+            _mm_add_pi16(_mm_mullo_pi16(_mm_unpackhi_pi8(f, zero), wf), _mm_mullo_pi16(_mm_unpackhi_pi8(t, zero), wt)),
+            8);
+        const __m64 r = _mm_packs_pu16(lo, hi);
         __builtin_memcpy(out + i * 8, &r, 8);
     }
     _mm_empty();
@@ -70,20 +72,28 @@ void BlendPixelsSimd(uint8_t* out, const uint8_t* from, const uint8_t* to, int64
     level = ClampLevel(level);
     int64_t done = 0;
 #if KORVANE_BLEND_SSE2
+    // The same weighted sum as the MMX routine, four pixels a step, two steps
+    // a loop.
     const __m128i zero = _mm_setzero_si128();
-    const __m128i lv = _mm_set1_epi16(static_cast<short>(level));
-    const __m128i mask = _mm_set_epi16(0, 0xFF, 0xFF, 0xFF, 0, 0xFF, 0xFF, 0xFF);
-    for (; done + 4 <= count; done += 4) {
-        const __m128i f = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + done * 4));
-        const __m128i t = _mm_loadu_si128(reinterpret_cast<const __m128i*>(to + done * 4));
-        const __m128i fl = _mm_unpacklo_epi8(f, zero), fh = _mm_unpackhi_epi8(f, zero);
-        const __m128i tl = _mm_unpacklo_epi8(t, zero), th = _mm_unpackhi_epi8(t, zero);
-        __m128i rl = _mm_srli_epi16(_mm_mullo_epi16(_mm_sub_epi16(tl, fl), lv), 8);
-        __m128i rh = _mm_srli_epi16(_mm_mullo_epi16(_mm_sub_epi16(th, fh), lv), 8);
-        rl = _mm_and_si128(_mm_add_epi16(rl, fl), mask);
-        rh = _mm_and_si128(_mm_add_epi16(rh, fh), mask);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + done * 4), _mm_packus_epi16(rl, rh));
+    const short keep = static_cast<short>(256 - level), take = static_cast<short>(level);
+    const __m128i wf = _mm_set_epi16(0, keep, keep, keep, 0, keep, keep, keep);
+    const __m128i wt = _mm_set_epi16(0, take, take, take, 0, take, take, take);
+    auto blend4 = [&](int64_t at) {
+        const __m128i f = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + at * 4));
+        const __m128i t = _mm_loadu_si128(reinterpret_cast<const __m128i*>(to + at * 4));
+        const __m128i lo = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(f, zero), wf),
+                                                        _mm_mullo_epi16(_mm_unpacklo_epi8(t, zero), wt)),
+                                          8);
+        const __m128i hi = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(f, zero), wf),
+                                                        _mm_mullo_epi16(_mm_unpackhi_epi8(t, zero), wt)),
+                                          8);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + at * 4), _mm_packus_epi16(lo, hi));
+    };
+    for (; done + 8 <= count; done += 8) {
+        blend4(done);
+        blend4(done + 4);
     }
+    for (; done + 4 <= count; done += 4) blend4(done);
 #elif KORVANE_BLEND_MMX
     const int64_t pairs = count / 2;
     BlendMmx(out, from, to, pairs, level);
