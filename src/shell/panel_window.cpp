@@ -7,16 +7,22 @@
 #include "activation/hook_binding.h"
 #include "activation/mouse_request.h"
 #include "resources/resource.h"
+#include "shell/core/text.h"
+#include "shell/hotkeys.h"
+#include "shell/popup_menu.h"
 #include "shell/settings_store.h"
 #include "shell/shell_state.h"
+#include "shell/tray_icon.h"
 #include "items/item_model.h"
 #include "skin/skin_info.h"
+#include "skin/skin_list.h"
 #include "view/close_button.h"
 #include "view/fade.h"
 #include "view/panel_draw.h"
 #include "view/panel_layout.h"
 #include "view/panel_rebuild.h"
 #include "view/panel_visibility.h"
+#include "view/selection.h"
 #include "view/row_tooltip.h"
 #include "view/view_state.h"
 
@@ -51,6 +57,11 @@ HCURSOR HandCursor() {
     return hand;
 }
 
+void OnMouseMove(HWND window, POINT client) {
+    if (IsFading() || gShell.modalOpen || !Option(gSettings, 30) || !gItems.head) return;
+    FollowMouse(window, client);
+}
+
 // ---- Messages the shell itself owns ----
 
 LRESULT OnCreate(HWND window) {
@@ -59,8 +70,11 @@ LRESULT OnCreate(HWND window) {
     gShell.panel = window;
     StartMouseActivation(window);
     BuildItems(window);
+    if (Option(gSettings, 12)) RegisterPanelHotkey(window, kHotkeyUser, gSettings.hotkey);
     RegisterHotKey(window, kHotkeyActivation, 0, kActivationKey);
     if (LayeredAvailable() && Option(gSettings, 28)) ApplyTransparency(window, gShell.active != 0);
+    LoadMenuImages();
+    AddTrayIcon(window);
     gShell.tooltip = CreateTooltip(window);
     AddRowTool(window, gShell.tooltip);
     RedrawPanel(window);
@@ -72,6 +86,8 @@ void OnClose(HWND window) {
     if (Option(gSettings, 12)) UnregisterHotKey(window, kHotkeyUser);
     UnregisterHotKey(window, kHotkeyActivation);
     ReleaseItems();
+    RemoveTrayIcon(window);
+    FreeMenuImages();
     FreeVisualStyles();
     DestroyWindow(window);
 }
@@ -122,6 +138,17 @@ void OnHotkey(HWND window, LPARAM lParam) {
         ShowPanel(window, activationKey ? reinterpret_cast<HWND>(-1) : nullptr, activationKey);
 }
 
+// A skin chosen in the menu (an empty name: the standard look) starts with the
+// skin's own panel size.
+void ChooseSkin(HWND window, const char* name) {
+    gSettings.savedItemCount = 0;
+    gSettings.savedPanelWidth = 0;
+    CopyText(gSettings.skinName, name);
+    ReleaseItems();
+    BuildItems(window);
+    RedrawPanel(window);
+}
+
 void OnCommand(HWND window, WORD id) {
     switch (id) {
         case IDM_EXIT:
@@ -132,6 +159,9 @@ void OnCommand(HWND window, WORD id) {
             break;
         case IDM_SHOW_PANEL:
             ShowPanel(window, nullptr, false);
+            break;
+        case IDM_SKIN_NONE:
+            ChooseSkin(window, "");
             break;
         case IDC_CLOSE_BUTTON:
             if (Option(gSettings, 8)) {
@@ -144,20 +174,37 @@ void OnCommand(HWND window, WORD id) {
             }
             break;
         default:
+            if (id >= IDM_SKIN_FIRST && id <= IDM_SKIN_LAST) {
+                // The entry is copied first: the rebuild frees the skin list.
+                if (const SkinEntry* skin = SkinAt(id - IDM_SKIN_FIRST)) {
+                    char name[kPathSize];
+                    CopyText(name, skin->name);
+                    ChooseSkin(window, name);
+                }
+            }
             break;
     }
 }
 
-void OnTrayNotify(HWND window, LPARAM event) {
-    if (event != WM_LBUTTONDBLCLK) return;
-    if (IsFading() || ForwardToModalDialog()) return;
-    ShowPanel(window, nullptr, false);
+// False for the icon's other mouse messages, which go on to the default handling.
+bool OnTrayNotify(HWND window, LPARAM event) {
+    if (event != WM_LBUTTONDBLCLK && event != WM_RBUTTONUP) return false;
+    if (IsFading() || ForwardToModalDialog()) return true;
+    if (event == WM_LBUTTONDBLCLK)
+        ShowPanel(window, nullptr, false);
+    else
+        ShowPopupMenu(window);
+    return true;
 }
 
 // ---- The panel view's messages ----
 
 void OnDrawItem(const DRAWITEMSTRUCT& item) {
-    if (item.CtlID == IDC_CLOSE_BUTTON && (item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) DrawCloseButton(item);
+    if (!(item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) return;
+    if (item.CtlType == ODT_MENU)
+        DrawMenuItem(&item);
+    else if (item.CtlID == IDC_CLOSE_BUTTON)
+        DrawCloseButton(item);
 }
 
 // The row tooltip asks for the current item's full name.
@@ -195,8 +242,8 @@ LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         case WM_ACTIVATE:
             if (!gShell.fadeRunning && LayeredAvailable() && Option(gSettings, 28))
                 ApplyTransparency(window, LOWORD(wParam) != 0);
-            gShell.active = LOWORD(wParam);
-            break;
+            OnActivate(window, wParam);
+            return 0;
         case WM_PAINT:
             OnPaint(window);
             return 0;
@@ -229,7 +276,25 @@ LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
             EndResize(window);
             break;
         case WM_TIMER:
+            if (wParam == kScrollTimer) OnScrollTimer(window);
             if (wParam == kFadeTimer) OnFadeTimer(window);
+            return 0;
+        case WM_KEYDOWN:
+            OnKey(window, static_cast<UINT>(wParam));
+            return 0;
+        case WM_MOUSEWHEEL:
+            OnWheel(window, GET_WHEEL_DELTA_WPARAM(wParam), GetAsyncKeyState(VK_SHIFT) < 0);
+            return 0;
+        case WM_MOUSEMOVE:
+            OnMouseMove(window, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            return 0;
+        case WM_LBUTTONDOWN:
+            OnLeftButtonDown(window, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            return 0;
+        case WM_LBUTTONDBLCLK:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONDBLCLK:
+            OnLaunchClick(window, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             return 0;
         case WM_COMMAND:
             OnCommand(window, LOWORD(wParam));
@@ -247,8 +312,13 @@ LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
             if (!IsFading()) HidePanel(window, 0);
             return 0;
         case WM_PANEL_NOTIFYICON:
-            OnTrayNotify(window, lParam);
+            if (OnTrayNotify(window, lParam)) return 0;
+            break;
+        case WM_MEASUREITEM: {
+            auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+            if (measure->CtlType == ODT_MENU) MeasureMenuItem(measure);
             return 0;
+        }
         case WM_PANEL_ACTIVATE:
             OnActivateRequest(window, wParam, lParam);
             return 0;
@@ -256,6 +326,8 @@ LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
             if (!IsFading()) HandleMouseRequest(window, static_cast<UINT>(wParam), reinterpret_cast<HWND>(lParam));
             return 0;
         default:
+            // The shell restarted: our icon went with the old taskbar.
+            if (message == gShell.taskbarCreatedMessage && message != 0) AddTrayIcon(window);
             break;
     }
     return DefWindowProcA(window, message, wParam, lParam);

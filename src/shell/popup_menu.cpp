@@ -12,6 +12,7 @@
 #include "shell/hotkeys.h"
 #include "shell/shell_state.h"
 #include "skin/skin_list.h"
+#include "view/panel_rebuild.h"
 
 PopupMenuState gPopupMenu;
 
@@ -103,7 +104,7 @@ void AddSkinEntries(HMENU skins) {
     }
 }
 
-// The system's menu font, as the content rebuild makes it.
+// The system's menu font, made here only when no content is built.
 HFONT CreateMenuFont() {
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = sizeof metrics;
@@ -182,8 +183,13 @@ void MeasureMenuItem(MEASUREITEMSTRUCT* measure) {
     MenuMeasureText(record->text, text, sizeof text);
     OwnedMemoryDc dc(CreateCompatibleDC(nullptr));
     if (!dc) return;
-    OwnedFont font(CreateMenuFont());
-    SelectedObject selected(dc.Get(), font ? static_cast<HGDIOBJ>(font.Get()) : GetStockObject(DEFAULT_GUI_FONT));
+    OwnedFont ownFont;
+    HGDIOBJ font = gRebuild.menuFont.Get();
+    if (!font) {
+        ownFont.Reset(CreateMenuFont());
+        font = ownFont ? static_cast<HGDIOBJ>(ownFont.Get()) : GetStockObject(DEFAULT_GUI_FONT);
+    }
+    SelectedObject selected(dc.Get(), font);
     RECT r{0, 0, 0, 0};
     DrawTextExA(dc.Get(), text, -1, &r, DT_CALCRECT | DT_EXPANDTABS, nullptr);
     const KPoint size = MenuItemSize(r.right - r.left, r.bottom - r.top);
