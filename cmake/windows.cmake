@@ -44,6 +44,15 @@ if(EXISTS ${PROJECT_SOURCE_DIR}/src/hooklib/CMakeLists.txt)
   add_subdirectory(src/hooklib)
 endif()
 
+# What a user runs: the program and its hook libraries (scripts/run builds this).
+add_custom_target(programs)
+add_dependencies(programs Korvane)
+foreach(lib Korvane1x KorvaneHook)
+  if(TARGET ${lib})
+    add_dependencies(programs ${lib})
+  endif()
+endforeach()
+
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
   return()   # built only: these machines cannot run 32-bit programs
 endif()
@@ -79,6 +88,7 @@ target_link_libraries(e2e_support PUBLIC korvane_core test_support user32 gdi32 
 add_executable(kvctl ${PROJECT_SOURCE_DIR}/tests/e2e/kvctl.cpp)
 target_link_libraries(kvctl PRIVATE e2e_support)
 
+add_dependencies(programs kvctl)
 file(GLOB e2e_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/*_test.cpp)
 add_executable(e2e_tests ${e2e_tests} ${PROJECT_SOURCE_DIR}/tests/e2e/support/failure_screenshots.cpp)
 target_link_libraries(e2e_tests PRIVATE e2e_support GTest::gtest_main)

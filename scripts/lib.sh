@@ -97,8 +97,12 @@ configure_and_build() {
   [ "$tc" = host ] || args+=("-DCMAKE_TOOLCHAIN_FILE=$KORVANE_ROOT/cmake/toolchain-$tc.cmake")
   if [ ! -f "$dir/CMakeCache.txt" ]; then
     cmake -S "$KORVANE_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "${args[@]}" "$@" >/dev/null
+  else
+    cmake "$dir" >/dev/null   # picks up new source files and targets
   fi
   log "building $name"
-  cmake --build "$dir" -j"$(nproc)" -- --no-print-directory >"$dir/build.log" 2>&1 || { tail -n 60 "$dir/build.log" >&2; return 1; }
+  local targets=()
+  [ -n "${KORVANE_TARGETS:-}" ] && targets=(--target $KORVANE_TARGETS)
+  cmake --build "$dir" -j"$(nproc)" "${targets[@]}" -- --no-print-directory >"$dir/build.log" 2>&1 || { tail -n 60 "$dir/build.log" >&2; return 1; }
   grep -E 'warning:' "$dir/build.log" >&2 || true
 }
