@@ -40,7 +40,8 @@ TEST_F(DrawTest, EmptyListDrawsTheFrameAndTheCursorOnly) {
     EXPECT_TRUE(SameRgb(Pixel(cursor.left + 20, cursor.top + 10), gSkin.selectBackColor));
     // No row but the cursor's has anything but the face colour.
     for (int row = 0; row < 9; ++row) {
-        if (row != 4) EXPECT_EQ(CountNot(RowTextRect(row), gSkin.backColor), 0) << "row " << row;
+        if (row == 4) continue;
+        EXPECT_EQ(CountNot(RowTextRect(row), gSkin.backColor), 0) << "row " << row;
     }
 }
 
@@ -223,6 +224,29 @@ TEST_F(DrawTest, ScrollingDisplacesEveryRowAndDrawsTheCursorRowUnselected) {
     EXPECT_EQ(span.first, -1);
     const int iconTop = gSkin.itemTop + 4 * 24 + 4 - 12;
     EXPECT_FALSE(SameRgb(Pixel(gSkin.itemLeft + 8, iconTop + 2), gSkin.selectBackColor));
+}
+
+TEST_F(DrawTest, ShadowsAreDrawnUnderTheTextAndAcceleratorsHideTheirMark) {
+    AddItems({"W&W", "W&W", "W&W"});
+    gSkin.otherItemFont.flags = kFontHasShadow;
+    gSkin.otherItemFont.shadowColor = RGB(220, 0, 0);
+    Layout();
+    RedrawPanel(window_);
+    EXPECT_GT(CountColor(RowTextRect(3), RGB(220, 0, 0)), 5);
+    EXPECT_EQ(CountColor(RowTextRect(4), RGB(220, 0, 0)), 0);  // the selected font has no shadow
+    // With keyboard accelerators the "&" is not drawn: the text is narrower.
+    auto rightmost = [&](int row) {
+        const RECT r = RowTextRect(row);
+        int last = -1;
+        for (int x = r.left; x < r.right; ++x)
+            for (int y = r.top; y < r.bottom; ++y)
+                if (SameRgb(Pixel(x, y), RGB(0, 0, 0))) last = x;
+        return last;
+    };
+    const int withMark = rightmost(3);
+    gSettings.optionFlags[42 / 8] |= 1 << (42 % 8);
+    RedrawPanel(window_);
+    EXPECT_LT(rightmost(3), withMark);
 }
 
 }  // namespace
