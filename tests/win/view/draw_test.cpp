@@ -56,7 +56,7 @@ TEST_F(DrawTest, TheCursorFollowsTheCursorRowAndHasAnInactiveVariant) {
     RedrawPanel(window_);
     EXPECT_TRUE(SameRgb(Pixel(CursorRect(1).left + 20, CursorRect(1).top + 10), gSkin.backColor));
     // Option flag 40 keeps the active cursor on an inactive panel.
-    gSettings.optionFlags[40 / 8] |= 1 << (40 % 8);
+    SetOption(40);
     RedrawPanel(window_);
     EXPECT_TRUE(SameRgb(Pixel(CursorRect(1).left + 20, CursorRect(1).top + 10), gSkin.selectBackColor));
 }
@@ -82,7 +82,7 @@ TEST_F(DrawTest, ThreeItemsRepeatOverNineRowsAndStopWithoutLoop) {
     RedrawPanel(window_);
     for (int row = 0; row < 9; ++row) EXPECT_GT(CountColor(RowTextRect(row), kIcon), 0) << "row " << row;
 
-    gSettings.optionFlags[29 / 8] |= 1 << (29 % 8);
+    SetOption(29);
     RedrawPanel(window_);
     SaveBackBuffer("three-no-loop");
     for (int row = 0; row < 9; ++row) {
@@ -115,7 +115,7 @@ TEST_F(DrawTest, LongNamesEndInAnEllipsisAndSwitchTheTooltip) {
     EXPECT_EQ(CountNot(right, gSkin.selectBackColor), 0);
     // With option flag 27 the tooltip is never switched on.
     gPanel.rowTipActive = false;
-    gSettings.optionFlags[27 / 8] |= 1 << (27 % 8);
+    SetOption(27);
     RedrawPanel(window_);
     EXPECT_FALSE(gPanel.rowTipActive);
 }
@@ -125,7 +125,7 @@ TEST_F(DrawTest, DepthOneIsIndentedByOneIconWithMediumIndentation) {
     AddItems({"folder", "child", "other"}, 0);
     gItems.head->next->depth = 1;
     gSkin.itemIndent = 8;
-    gSettings.optionFlags[54 / 8] |= 1 << (54 % 8);
+    SetOption(54);
     Layout();
     gView.currentIndex = 1;  // the child on the cursor row: no indent, one icon of shift
     RedrawPanel(window_);
@@ -161,7 +161,7 @@ TEST_F(DrawTest, NoIconsAndNoTextLeaveOnlyTheFolderArrows) {
         ImageList_AddMasked(gItems.arrowImages.Get(), b, RGB(255, 0, 255));
         DeleteObject(b);
     }
-    for (int f : {21, 23, 38, 39}) gSettings.optionFlags[f / 8] |= 1 << (f % 8);
+    for (int f : {21, 23, 38, 39}) SetOption(f);
     Layout();
     gView.currentIndex = 1;
     RedrawPanel(window_);
@@ -179,7 +179,7 @@ TEST_F(DrawTest, NoIconsAndNoTextLeaveOnlyTheFolderArrows) {
 TEST_F(DrawTest, GradientRowsFadeTowardsTheBackground) {
     MakeIcon(kIcon);
     AddItems({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"}, 0);
-    gSettings.optionFlags[49 / 8] |= 1 << (49 % 8);
+    SetOption(49);
     Layout();
     ASSERT_NE(gPanel.iconScratch[0].dc, nullptr);
     gView.currentIndex = 5;
@@ -211,7 +211,7 @@ TEST_F(DrawTest, SeparatorsDrawASunkenLineInTheClassicLook) {
 TEST_F(DrawTest, ScrollingDisplacesEveryRowAndDrawsTheCursorRowUnselected) {
     MakeIcon(kIcon);
     AddItems({"a", "b", "c"}, 0);
-    gSettings.optionFlags[2 / 8] |= 1 << (2 % 8);
+    SetOption(2);
     Layout();
     gView.scrollDirection = 1;
     gView.scrollStart = 1000;
@@ -244,7 +244,7 @@ TEST_F(DrawTest, ShadowsAreDrawnUnderTheTextAndAcceleratorsHideTheirMark) {
         return last;
     };
     const int withMark = rightmost(3);
-    gSettings.optionFlags[42 / 8] |= 1 << (42 % 8);
+    SetOption(42);
     RedrawPanel(window_);
     EXPECT_LT(rightmost(3), withMark);
 }

@@ -24,13 +24,6 @@ BOOL WINAPI RecordLayered(HWND, COLORREF key, BYTE alpha, DWORD flags) {
     return TRUE;
 }
 
-void SetOption(int n, bool on) {
-    if (on)
-        gSettings.optionFlags[n / 8] |= 1 << (n % 8);
-    else
-        gSettings.optionFlags[n / 8] &= ~(1 << (n % 8));
-}
-
 class FadeTest : public ViewTest {
 public:
     void SetUp() override {

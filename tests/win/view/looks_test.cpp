@@ -23,13 +23,6 @@ std::string DemoSkins() {
     return out;
 }
 
-void SetOption(int n, bool on) {
-    if (on)
-        gSettings.optionFlags[n / 8] |= 1 << (n % 8);
-    else
-        gSettings.optionFlags[n / 8] &= ~(1 << (n % 8));
-}
-
 class LooksTest : public ViewTest {
 public:
     void SetUp() override {

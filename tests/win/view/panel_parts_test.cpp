@@ -186,7 +186,7 @@ TEST_F(PanelPartsTest, PlacementAtTheCursorAndThePreviousPosition) {
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 5, 300);
     POINT cursor;
     GetCursorPos(&cursor);
-    for (int f : {4, 15}) gSettings.optionFlags[f / 8] |= 1 << (f % 8);
+    for (int f : {4, 15}) SetOption(f);
     PlacePanel(window_, true);
     RECT wr;
     GetWindowRect(window_, &wr);
@@ -194,7 +194,7 @@ TEST_F(PanelPartsTest, PlacementAtTheCursorAndThePreviousPosition) {
     EXPECT_EQ(wr.right, right);
     EXPECT_EQ(wr.top, cursor.y - 24 * 9 / 2 - 31);
     EXPECT_EQ(gShell.shownByMouse, 1);
-    gSettings.optionFlags[34 / 8] |= 1 << (34 % 8);
+    SetOption(34);
     PlacePanel(window_, true);
     GetWindowRect(window_, &wr);
     EXPECT_EQ(wr.left, cursor.x - 90);

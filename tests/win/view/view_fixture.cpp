@@ -11,6 +11,13 @@
 
 bool SameRgb(COLORREF a, COLORREF b) { return (a & 0xFFFFFF) == (b & 0xFFFFFF); }
 
+void SetOption(int n, bool on) {
+    if (on)
+        gSettings.optionFlags[n / 8] |= 1 << (n % 8);
+    else
+        gSettings.optionFlags[n / 8] &= ~(1 << (n % 8));
+}
+
 namespace {
 
 LRESULT CALLBACK TestPanelProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWindowProcA(w, m, wp, lp); }

@@ -48,3 +48,5 @@ public:
 };
 
 bool SameRgb(COLORREF a, COLORREF b);
+// Sets or clears option flag n of gSettings.
+void SetOption(int n, bool on = true);
