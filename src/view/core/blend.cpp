@@ -5,7 +5,8 @@
 #if defined(__SSE2__) && defined(__x86_64__)
 #include <emmintrin.h>
 #define KORVANE_BLEND_SSE2 1
-#elif defined(__i386__)
+#endif
+#if defined(__i386__) || defined(__x86_64__)
 #include <mmintrin.h>
 #define KORVANE_BLEND_MMX 1
 #endif
@@ -100,6 +101,20 @@ void BlendPixelsSimd(uint8_t* out, const uint8_t* from, const uint8_t* to, int64
     done = pairs * 2;
 #endif
     BlendPixelsPlain(out + done * 4, from + done * 4, to + done * 4, count - done, 4, level);
+}
+
+bool BlendPixelsMmx(uint8_t* out, const uint8_t* from, const uint8_t* to, int64_t count, int level) {
+#if KORVANE_BLEND_MMX
+    if (!out || !from || !to || count <= 0) return true;
+    level = ClampLevel(level);
+    const int64_t pairs = count / 2;
+    BlendMmx(out, from, to, pairs, level);
+    BlendPixelsPlain(out + pairs * 8, from + pairs * 8, to + pairs * 8, count - pairs * 2, 4, level);
+    return true;
+#else
+    (void)out, (void)from, (void)to, (void)count, (void)level;
+    return false;
+#endif
 }
 
 void BlendPixels(uint8_t* out, const uint8_t* from, const uint8_t* to, int width, int rows, int bytesPerPixel,

@@ -18,6 +18,10 @@ void BlendPixelsPlain(uint8_t* out, const uint8_t* from, const uint8_t* to, int6
 // to the plain routine where no vector unit is built in.
 void BlendPixelsSimd(uint8_t* out, const uint8_t* from, const uint8_t* to, int64_t count, int level);
 
+// The MMX routine on its own, so that it can be checked where SSE2 is the
+// vector routine; false (nothing written) where no x86 vector unit is built in.
+bool BlendPixelsMmx(uint8_t* out, const uint8_t* from, const uint8_t* to, int64_t count, int level);
+
 // The routine choice of the callers: the vector variant when simd is set and
 // the pixels are 4 bytes, else the plain one.
 void BlendPixels(uint8_t* out, const uint8_t* from, const uint8_t* to, int width, int rows, int bytesPerPixel,

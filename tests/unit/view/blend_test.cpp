@@ -73,6 +73,10 @@ TEST(BlendPixels, SimdMatchesPlainBitForBitOnRandomBuffers) {
         BlendPixelsPlain(plain.data(), from.data(), to.data(), static_cast<int64_t>(count), 4, level);
         BlendPixelsSimd(simd.data(), from.data(), to.data(), static_cast<int64_t>(count), level);
         ASSERT_EQ(0, std::memcmp(plain.data(), simd.data(), plain.size())) << "count " << count << " level " << level;
+        std::vector<uint8_t> mmx(count * 4, 0x11);
+        if (BlendPixelsMmx(mmx.data(), from.data(), to.data(), static_cast<int64_t>(count), level)) {
+            ASSERT_EQ(0, std::memcmp(plain.data(), mmx.data(), plain.size())) << "MMX, count " << count;
+        }
     }
 }
 
@@ -87,10 +91,13 @@ TEST(BlendPixels, EveryPairOfBytesAtEveryLevel) {
         to[i * 4 + 2] = static_cast<uint8_t>(i * 7);
     }
     std::vector<uint8_t> plain(from.size()), simd(from.size());
-    for (int level = 0; level <= 255; level += 17) {
+    for (int level : {0, 1, 2, 17, 127, 128, 129, 200, 254, 255}) {
         BlendPixelsPlain(plain.data(), from.data(), to.data(), 65536, 4, level);
         BlendPixelsSimd(simd.data(), from.data(), to.data(), 65536, level);
         ASSERT_EQ(plain, simd) << "level " << level;
+        if (BlendPixelsMmx(simd.data(), from.data(), to.data(), 65536, level)) {
+            ASSERT_EQ(plain, simd) << "MMX, level " << level;
+        }
     }
 }
 
