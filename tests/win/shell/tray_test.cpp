@@ -1,0 +1,73 @@
+// The notification icon through the real shell of the test desktop.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "shell/handles.h"
+#include "shell/shell_state.h"
+#include "shell/tray_icon.h"
+
+namespace {
+
+// NIM_MODIFY only succeeds for an icon the shell has.
+bool IconShown(HWND window) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = window;
+    data.uID = kTrayIconId;
+    data.uFlags = NIF_TIP;
+    lstrcpyA(data.szTip, "Tovel panel");
+    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+}
+
+class TrayTest : public testing::Test {
+protected:
+    void SetUp() override {
+        window_.Reset(CreateWindowExA(0, "STATIC", "tray test", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                      GetModuleHandleA(nullptr), nullptr));
+        ASSERT_TRUE(window_);
+    }
+    void TearDown() override { RemoveTrayIcon(window_.Get()); }
+    OwnedWindow window_;
+};
+
+TEST_F(TrayTest, AddedWithA16PixelIconAndRemovedAgain) {
+    EXPECT_FALSE(IconShown(window_.Get()));
+    EXPECT_TRUE(AddTrayIcon(window_.Get()));
+    EXPECT_TRUE(IconShown(window_.Get()));
+    ASSERT_TRUE(gTrayIcon.icon);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(gTrayIcon.icon.Get(), &info));
+    BITMAP bm{};
+    GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bm, &bm);
+    EXPECT_EQ(bm.bmWidth, 16);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    if (info.hbmMask) DeleteObject(info.hbmMask);
+
+    RemoveTrayIcon(window_.Get());
+    EXPECT_FALSE(IconShown(window_.Get()));
+    EXPECT_FALSE(gTrayIcon.icon);
+}
+
+TEST_F(TrayTest, AddingAgainAfterTheShellLostTheIconBringsItBack) {
+    ASSERT_TRUE(AddTrayIcon(window_.Get()));
+    // What a restarted taskbar looks like to us: the icon is gone.
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = window_.Get();
+    data.uID = kTrayIconId;
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &data));
+    EXPECT_FALSE(IconShown(window_.Get()));
+    EXPECT_TRUE(AddTrayIcon(window_.Get()));
+    EXPECT_TRUE(IconShown(window_.Get()));
+}
+
+TEST_F(TrayTest, WorksWithoutVisualStyles) {
+    FreeVisualStyles();
+    EXPECT_TRUE(AddTrayIcon(window_.Get()));
+    EXPECT_TRUE(gTrayIcon.icon);
+    EXPECT_TRUE(IconShown(window_.Get()));
+}
+
+}  // namespace
