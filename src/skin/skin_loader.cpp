@@ -15,6 +15,7 @@
 #include "skin/core/bitmap_check.h"
 #include "skin/skin_list.h"
 #include "skin/standard_skin.h"
+#include "view/close_button.h"
 
 namespace {
 
@@ -641,11 +642,7 @@ void ReleaseSkin() {
     DeleteImageSlot(gSkin.separatorMiddle);
     DeleteImageSlot(gSkin.separatorRight);
 
-    // The close button's tooltip is owned by the button and goes with it.
-    if (gShell.closeButton) {
-        DestroyWindow(gShell.closeButton);
-        gShell.closeButton = nullptr;
-    }
+    DestroyCloseButton();
     if (gSkin.closeDc) {
         SelectObject(gSkin.closeDc, gSkin.closeOldBitmap);
         DeleteDC(gSkin.closeDc);

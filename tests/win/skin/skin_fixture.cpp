@@ -1,0 +1,142 @@
+#include "skin_fixture.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+
+#include "items/item_model.h"
+#include "shell/shell_state.h"
+#include "skin/skin_info.h"
+#include "skin/skin_list.h"
+#include "skin/skin_loader.h"
+
+namespace {
+
+void Put16(std::string& b, size_t at, uint32_t v) {
+    b[at] = static_cast<char>(v & 0xFF);
+    b[at + 1] = static_cast<char>(v >> 8 & 0xFF);
+}
+void Put32(std::string& b, size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>(v >> (8 * i) & 0xFF);
+}
+
+MessageBoxCatcher* gCatcher = nullptr;
+
+BOOL CALLBACK FindBox(HWND window, LPARAM found) {
+    char cls[16] = "";
+    GetClassNameA(window, cls, sizeof cls);
+    if (std::strcmp(cls, "#32770") == 0 && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::string BmpFile(int w, int h, const std::function<COLORREF(int, int)>& colour) {
+    const size_t row = (static_cast<size_t>(w) * 3 + 3) / 4 * 4;
+    std::string b(54 + row * h, '\0');
+    b[0] = 'B';
+    b[1] = 'M';
+    Put32(b, 2, static_cast<uint32_t>(b.size()));
+    Put32(b, 10, 54);
+    Put32(b, 14, 40);
+    Put32(b, 18, static_cast<uint32_t>(w));
+    Put32(b, 22, static_cast<uint32_t>(h));
+    Put16(b, 26, 1);
+    Put16(b, 28, 24);
+    for (int y = 0; y < h; ++y) {
+        const size_t at = 54 + row * (h - 1 - y);
+        for (int x = 0; x < w; ++x) {
+            const COLORREF c = colour(x, y);
+            b[at + 3 * x] = static_cast<char>(GetBValue(c));
+            b[at + 3 * x + 1] = static_cast<char>(GetGValue(c));
+            b[at + 3 * x + 2] = static_cast<char>(GetRValue(c));
+        }
+    }
+    return b;
+}
+
+std::string SolidBmp(int w, int h, COLORREF colour) {
+    return BmpFile(w, h, [colour](int, int) { return colour; });
+}
+
+COLORREF PixelOf(HDC dc, int x, int y) { return GetPixel(dc, x, y); }
+
+MessageBoxCatcher::MessageBoxCatcher() {
+    gCatcher = this;
+    timer_ = SetTimer(nullptr, 0, 20, OnTimer);
+}
+
+MessageBoxCatcher::~MessageBoxCatcher() {
+    KillTimer(nullptr, timer_);
+    gCatcher = nullptr;
+}
+
+void CALLBACK MessageBoxCatcher::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (!gCatcher) return;
+    HWND box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
+    if (!box) return;
+    char buffer[512] = "";
+    GetWindowTextA(box, buffer, sizeof buffer);
+    gCatcher->caption_ = buffer;
+    GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);
+    gCatcher->text_ = buffer;
+    ++gCatcher->count_;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+void SkinTest::SetUp() {
+    savedSettings_ = gSettings;
+    boxes_ = std::make_unique<MessageBoxCatcher>();
+    skinRoot_ = folder_.MakeFolder("skins");
+    window_ = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "skin test", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+    ASSERT_TRUE(window_);
+    gItems.arrowImages.Reset(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 4, 4));
+    ResetSkinInfo(gSkin);
+}
+
+void SkinTest::TearDown() {
+    ReleaseSkin();
+    gSkin = SkinInfo{};
+    gItems.arrowImages.Reset();
+    FreeSkins();
+    if (window_) DestroyWindow(window_);
+    gSettings = savedSettings_;
+    boxes_.reset();
+}
+
+std::string SkinTest::WriteSkin(const std::string& name, const std::string& ini) {
+    const std::string path = skinRoot_ + "\\" + name;
+    CreateDirectoryA(path.c_str(), nullptr);
+    WriteFile(name, "skin.ini", ini);
+    return path;
+}
+
+void SkinTest::WriteFile(const std::string& skin, const std::string& file, const std::string& bytes) {
+    folder_.Write("skins\\" + skin + "\\" + file, bytes);
+}
+
+void SkinTest::Apply(const std::string& name) {
+    EnumerateSkins(skinRoot_.c_str());
+    ApplySkin(window_, name.c_str());
+}
+
+std::string SkinTest::IniPath(const std::string& skin) const { return skinRoot_ + "\\" + skin + "\\skin.ini"; }
+
+std::string SkinTest::Format2(const std::string& extra) const {
+    return "[Info]\r\nVersion=2.0\r\n[Panel]\r\nWidth=120\r\nHeight=200\r\nBackground=back.bmp\r\n"
+           "[Item]\r\nCount=6\r\nLeft=10\r\nTop=20\r\nWidth=100\r\nHeight=20\r\n"
+           "[Arrow]\r\nImage=arrow.bmp\r\n" +
+           extra;
+}
+
+void SkinTest::WriteFormat2Bitmaps(const std::string& skin) {
+    WriteFile(skin, "back.bmp", SolidBmp(16, 16, RGB(40, 60, 90)));
+    WriteFile(skin, "arrow.bmp", SolidBmp(40, 10, RGB(200, 200, 200)));
+}
+
+int SkinTest::ArrowImageCount() const { return ImageList_GetImageCount(gItems.arrowImages.Get()); }
