@@ -41,6 +41,7 @@ bool FolderListing::Take(const WIN32_FIND_DATAW& data, ListedEntry& entry) const
     if (!ToExactAnsi(data.cFileName, entry.name, room) && !ToExactAnsi(data.cAlternateFileName, entry.name, room))
         return false;
     entry.attributes = data.dwFileAttributes;
+    entry.lastWrite = data.ftLastWriteTime;
     return true;
 }
 

@@ -12,6 +12,7 @@
 struct ListedEntry {
     char name[kPathSize];  // fits "%s\%s" with the folder
     DWORD attributes;
+    FILETIME lastWrite;
 };
 
 class FolderListing {

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 #include "items/core/image_list_colors.h"
 #include "items/core/order_file.h"
@@ -32,13 +33,25 @@ bool HasWildcard(const char* entry) { return std::strpbrk(entry, "*?") != nullpt
 
 bool UseSmallIcons() { return gItems.iconSize < 25; }
 
-// Copies the icon at index of a system image list to the end of the panel
-// image list, scaled to its size; -1 when either has none.
-int AppendSystemIcon(HIMAGELIST system, int index) {
-    if (!system || !gItems.panelImages) return -1;
+// The panel image list's copy of the icon at index of a system image list,
+// appended, scaled to the list's size, the first time an item of this build
+// shows it; -1 when either list has none. Items with the same system icon
+// share one image: copying an icon costs more than asking the shell for it.
+int PanelIconFor(HIMAGELIST system, int index) {
+    if (!system || !gItems.panelImages || index < 0) return -1;
+    std::vector<int>& known = gItems.panelIndexOfSystemIcon;
+    try {
+        if (static_cast<size_t>(index) >= known.size()) known.resize(static_cast<size_t>(index) + 1, -1);
+    } catch (...) {
+        known.clear();  // out of memory: copy without remembering
+    }
+    const bool remembered = static_cast<size_t>(index) < known.size();
+    if (remembered && known[static_cast<size_t>(index)] >= 0) return known[static_cast<size_t>(index)];
     OwnedIcon icon(ImageList_GetIcon(system, index, ILD_TRANSPARENT));
     if (!icon) return -1;
-    return ImageList_ReplaceIcon(gItems.panelImages.Get(), -1, icon.Get());
+    const int appended = ImageList_ReplaceIcon(gItems.panelImages.Get(), -1, icon.Get());
+    if (remembered) known[static_cast<size_t>(index)] = appended;
+    return appended;
 }
 
 // The file names already in the list being built, so that the listing adds no
@@ -91,10 +104,20 @@ bool PassesShortcutFilter(const ListedEntry& entry) {
     return false;
 }
 
-// AddItem that hands back the appended record, or null.
-PanelItem* AppendNewItem(PanelItem** head, PanelItem* parent, const char* folder, const char* entry) {
+// What a directory search already told about an entry: its attributes and
+// last-write time, so the item needs no second trip to the file system.
+struct EntryFacts {
+    DWORD attributes;
+    FILETIME lastWrite;
+};
+
+// AddItem that hands back the appended record, or null. facts is null when
+// nothing is known about the entry yet.
+PanelItem* AppendNewItem(PanelItem** head, PanelItem* parent, const char* folder, const char* entry,
+                         const EntryFacts* facts) {
     const bool separator = IsSeparatorLine(entry);
     PanelItem item{};
+    bool directory = false;
     if (separator) {
         // Separators are not files: no shell query, no icon.
         if (Option(gSettings, 16)) return nullptr;  // sorted lists have no separators
@@ -108,7 +131,7 @@ PanelItem* AppendNewItem(PanelItem** head, PanelItem* parent, const char* folder
         SHFILEINFOA info{};
         const auto system = reinterpret_cast<HIMAGELIST>(
             QueryShellInfo(item.path, &info, SHGFI_SYSICONINDEX | SHGFI_DISPLAYNAME | size));
-        item.iconIndex = AppendSystemIcon(system, info.iIcon);
+        item.iconIndex = PanelIconFor(system, info.iIcon);
         item.systemIconIndex = system ? info.iIcon : -1;
         // A name the shell cannot give would leave an empty row: show the file name.
         if (info.szDisplayName[0])
@@ -116,9 +139,17 @@ PanelItem* AppendNewItem(PanelItem** head, PanelItem* parent, const char* folder
         else
             FileNameOf(item.path, item.name, sizeof item.name);
         item.accelerator = AcceleratorOf(item.name);
-        FILETIME written{};
-        if (GetFileTimes(item.path, nullptr, &written))
-            item.lastWriteTime = ItemFileTime{written.dwLowDateTime, written.dwHighDateTime};
+        // Directories carry no time, so that they sort together by date.
+        if (facts) {
+            directory = (facts->attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+            if (!directory) item.lastWriteTime = {facts->lastWrite.dwLowDateTime, facts->lastWrite.dwHighDateTime};
+        } else {
+            FILETIME written{};
+            if (GetFileTimes(item.path, nullptr, &written))
+                item.lastWriteTime = {written.dwLowDateTime, written.dwHighDateTime};
+            else
+                directory = IsDirectory(item.path);
+        }
     }
     if (parent) {
         item.parent = parent;
@@ -126,19 +157,14 @@ PanelItem* AppendNewItem(PanelItem** head, PanelItem* parent, const char* folder
     }
 
     PanelItem* appended = AppendItem(head, item);
-    if (!appended || separator || !Option(gSettings, 21)) return appended;
-
-    // Files open for reading, directories do not: only ask the file system
-    // about the ones whose time could not be read.
-    const bool maybeDirectory = appended->lastWriteTime.lowDateTime == 0 && appended->lastWriteTime.highDateTime == 0;
-    if (!maybeDirectory || !IsDirectory(appended->path)) return appended;
+    if (!appended || !directory || !Option(gSettings, 21)) return appended;
 
     if (Option(gSettings, 22) && !parent) ScanFolder(&appended->children, appended, appended->path);
     SHFILEINFOA info{};
     const UINT size = UseSmallIcons() ? SHGFI_SMALLICON : 0;
     const auto system =
         reinterpret_cast<HIMAGELIST>(QueryShellInfo(appended->path, &info, SHGFI_SYSICONINDEX | SHGFI_OPENICON | size));
-    appended->openIconIndex = AppendSystemIcon(system, info.iIcon);
+    appended->openIconIndex = PanelIconFor(system, info.iIcon);
     appended->systemOpenIconIndex = system ? info.iIcon : -1;
     if (appended->depth == 0) appended->flags = kItemFolder;
     return appended;
@@ -168,11 +194,13 @@ bool CreateArrowImageList() {
 bool CreatePanelImageList(int iconSize) {
     gItems.iconSize = iconSize > 0 ? iconSize : 16;
     gItems.panelImages.Reset(ImageList_Create(gItems.iconSize, gItems.iconSize, ItemImageListFlags(), 16, 16));
+    gItems.panelIndexOfSystemIcon.clear();
     return static_cast<bool>(gItems.panelImages);
 }
 
 void DestroyItemImageLists() {
     gItems.panelImages.Reset();
+    gItems.panelIndexOfSystemIcon.clear();
     gItems.arrowImages.Reset();
 }
 
@@ -185,7 +213,7 @@ void LookUpSystemImageLists() {
 
 bool AddItem(PanelItem** head, PanelItem* parent, const char* folder, const char* entry) {
     if (!head || !folder || !entry) return false;
-    return AppendNewItem(head, parent, folder, entry) != nullptr;
+    return AppendNewItem(head, parent, folder, entry, nullptr) != nullptr;
 }
 
 bool ScanFolder(PanelItem** head, PanelItem* parent, const char* folder) {
@@ -200,13 +228,20 @@ bool ScanFolder(PanelItem** head, PanelItem* parent, const char* folder) {
         bool tooLong;
         while (reader.Next(entry, sizeof entry, &tooLong)) {
             if (tooLong || !entry[0]) continue;
-            // A file name never holds wildcards; as a search pattern it would
-            // find some other file and make an item that cannot start.
-            const bool separator = IsSeparatorLine(entry);
-            if (!separator &&
-                (HasWildcard(entry) || !JoinPath(folder, entry, path, sizeof path) || !PathExists(path)))
-                continue;
-            if (PanelItem* item = AppendNewItem(head, parent, folder, entry)) {
+            PanelItem* item = nullptr;
+            if (IsSeparatorLine(entry)) {
+                item = AppendNewItem(head, parent, folder, entry, nullptr);
+            } else {
+                // A file name never holds wildcards; as a search pattern it would
+                // find some other file and make an item that cannot start.
+                if (HasWildcard(entry) || !JoinPath(folder, entry, path, sizeof path)) continue;
+                WIN32_FIND_DATAA found;
+                OwnedFind search(FindFirstFileA(path, &found));
+                if (!search) continue;  // the name no longer exists
+                const EntryFacts facts{found.dwFileAttributes, found.ftLastWriteTime};
+                item = AppendNewItem(head, parent, folder, entry, &facts);
+            }
+            if (item) {
                 seen.SetHead(*head);
                 seen.Add(item);
             }
@@ -219,7 +254,8 @@ bool ScanFolder(PanelItem** head, PanelItem* parent, const char* folder) {
         if (!std::strcmp(entry.name, ".") || !std::strcmp(entry.name, "..")) continue;
         if (entry.attributes & FILE_ATTRIBUTE_HIDDEN) continue;
         if (!PassesShortcutFilter(entry) || seen.Contains(entry.name)) continue;
-        if (PanelItem* item = AppendNewItem(head, parent, folder, entry.name)) {
+        const EntryFacts facts{entry.attributes, entry.lastWrite};
+        if (PanelItem* item = AppendNewItem(head, parent, folder, entry.name, &facts)) {
             seen.SetHead(*head);
             seen.Add(item);
         }
@@ -231,6 +267,7 @@ bool ScanFolder(PanelItem** head, PanelItem* parent, const char* folder) {
 
 void ClearItems() {
     if (gItems.panelImages) ImageList_RemoveAll(gItems.panelImages.Get());
+    gItems.panelIndexOfSystemIcon.clear();
     FreeItemList(&gItems.head);
 }
 

@@ -6,6 +6,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <vector>
+
 #include "items/core/item_list.h"
 #include "shell/handles.h"
 
@@ -16,6 +18,7 @@ struct ItemModel {
     HIMAGELIST systemSmallImages = nullptr;  // the system's shared lists, never destroyed
     HIMAGELIST systemLargeImages = nullptr;
     int iconSize = 16;              // the skin's; 24 or less takes the small system icons
+    std::vector<int> panelIndexOfSystemIcon;  // panel image of each system icon copied so far, or -1
     unsigned long shellCalls = 0;   // shell file-information queries made so far
 };
 

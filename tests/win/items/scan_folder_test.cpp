@@ -1,0 +1,244 @@
+// The folder scan against real folders, shortcut files and order files.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "item_fixture.h"
+#include "items/core/item_list.h"
+#include "items/item_model.h"
+#include "shell/files.h"
+
+namespace {
+
+using V = std::vector<std::string>;
+
+// The listing's order is the file system's: compare the unordered tail as a set.
+V Sorted(V v) {
+    std::sort(v.begin(), v.end());
+    return v;
+}
+
+TEST_F(ItemModelTest, OrderFileFirstThenTheListing) {
+    for (const char* n : {"a.lnk", "b.lnk", "c.lnk", "d.lnk"}) Link(n);
+    dir.Write("shortcut.ini", "b.lnk\r\n/separator/\r\na.lnk\r\n");
+    ASSERT_TRUE(ScanTop());
+    const V names = TopNames();
+    ASSERT_EQ(names.size(), 5u);
+    EXPECT_EQ(V(names.begin(), names.begin() + 3), (V{"b.lnk", "--", "a.lnk"}));
+    EXPECT_EQ(Sorted(V(names.begin() + 3, names.end())), (V{"c.lnk", "d.lnk"}));
+
+    const PanelItem* separator = Item(1);
+    EXPECT_EQ(std::string(separator->path), dir.Path() + "\\");
+    EXPECT_STREQ(separator->name, "");
+    EXPECT_EQ(separator->accelerator, 0);
+    EXPECT_EQ(separator->lastWriteTime.lowDateTime | separator->lastWriteTime.highDateTime, 0u);
+    EXPECT_EQ(gItems.head->headSlot, &gItems.head);
+    for (const PanelItem* p = gItems.head; p; p = p->next) {
+        EXPECT_EQ(p->depth, 0u);
+        EXPECT_EQ(p->parent, nullptr);
+    }
+}
+
+TEST_F(ItemModelTest, SortingDropsSeparatorsAndSorts) {
+    for (const char* n : {"a.lnk", "b.lnk", "c.lnk", "d.lnk"}) Link(n);
+    dir.Write("shortcut.ini", "b.lnk\r\n/separator/\r\na.lnk\r\n");
+    Options({16, 17});
+    ASSERT_TRUE(ScanTop());
+    EXPECT_EQ(TopNames(), (V{"a.lnk", "b.lnk", "c.lnk", "d.lnk"}));
+    EXPECT_EQ(gItems.head->headSlot, &gItems.head);
+    Options({16});  // sorting on without a key: separators still go, order stays
+    ASSERT_TRUE(ScanTop());
+    const V names = TopNames();
+    ASSERT_EQ(names.size(), 4u);
+    EXPECT_EQ(V(names.begin(), names.begin() + 2), (V{"b.lnk", "a.lnk"}));
+}
+
+TEST_F(ItemModelTest, LineEndsEmptyLinesAndTheLastLineReadTheSame) {
+    for (const char* n : {"x.lnk", "y.lnk", "z.lnk"}) Link(n);
+    for (const char* text : {"z.lnk\r\ny.lnk\r\nx.lnk\r\n", "z.lnk\ny.lnk\nx.lnk\n", "z.lnk\r\n\r\ny.lnk\n\nx.lnk",
+                             "z.lnk\ny.lnk\r\nx.lnk"}) {
+        dir.Write("shortcut.ini", text);
+        ASSERT_TRUE(ScanTop());
+        EXPECT_EQ(TopNames(), (V{"z.lnk", "y.lnk", "x.lnk"})) << text;
+    }
+}
+
+TEST_F(ItemModelTest, AnUpperCaseLineTakesTheFileOnce) {
+    Link("b.lnk");
+    Link("a.lnk");
+    dir.Write("shortcut.ini", "B.LNK\r\n");
+    ASSERT_TRUE(ScanTop());
+    EXPECT_EQ(TopNames(), (V{"B.LNK", "a.lnk"}));
+    EXPECT_STREQ(gItems.head->name, "b");  // the shell's display name drops the extension
+}
+
+TEST_F(ItemModelTest, MissingWildcardAndOverlongLinesAreSkippedAndTwiceGivesTwo) {
+    Link("a.lnk");
+    Link("b.lnk");
+    const std::string longLine(300, 'q');
+    dir.Write("shortcut.ini", "gone.lnk\r\n*.lnk\r\na?lnk\r\n" + longLine + "\r\nb.lnk\r\nb.lnk\r\n");
+    ASSERT_TRUE(ScanTop());
+    EXPECT_EQ(TopNames(), (V{"b.lnk", "b.lnk", "a.lnk"}));
+}
+
+TEST_F(ItemModelTest, HiddenFilesOnlyWhenNamed) {
+    Link("named.lnk");
+    Link("unnamed.lnk");
+    Link("plain.lnk");
+    SetFileAttributesA(dir.File("named.lnk").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesA(dir.File("unnamed.lnk").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    dir.Write("shortcut.ini", "named.lnk\r\n");
+    SetFileAttributesA(dir.File("shortcut.ini").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    ASSERT_TRUE(ScanTop());
+    EXPECT_EQ(TopNames(), (V{"named.lnk", "plain.lnk"}));
+}
+
+TEST_F(ItemModelTest, UrlAlwaysTextOnlyWithAllFiles) {
+    MakeUrl(dir.File("site.url"), "http://example.invalid/");
+    MakeUrl(dir.File("UPPER.URL"), "http://example.invalid/");
+    dir.Write("notes.txt", "text");
+    dir.Write("named.txt", "text");
+    dir.Write("shortcut.ini", "named.txt\r\n");
+    ASSERT_TRUE(ScanTop());
+    EXPECT_EQ(TopNames()[0], "named.txt");  // the filter applies to the listing only
+    EXPECT_EQ(Sorted(TopNames()), (V{"UPPER.URL", "named.txt", "site.url"}));
+    Options({20});
+    ASSERT_TRUE(ScanTop());
+    EXPECT_EQ(Sorted(TopNames()), (V{"UPPER.URL", "named.txt", "notes.txt", "shortcut.ini", "site.url"}));
+}
+
+TEST_F(ItemModelTest, MissingOrEmptyFolderGivesNothing) {
+    PanelItem* head = nullptr;
+    EXPECT_FALSE(ScanFolder(&head, nullptr, ""));
+    EXPECT_FALSE(ScanFolder(&head, nullptr, (dir.Path() + "\\nowhere").c_str()));
+    EXPECT_EQ(head, nullptr);
+    EXPECT_TRUE(ScanFolder(&head, nullptr, dir.Path().c_str()));  // exists but empty
+    EXPECT_EQ(head, nullptr);
+    dir.Write("shortcut.ini", "");
+    EXPECT_TRUE(ScanFolder(&head, nullptr, dir.Path().c_str()));
+    EXPECT_EQ(head, nullptr);
+}
+
+TEST_F(ItemModelTest, NamesIconsTimesAndAccelerators) {
+    Link("&Tools.lnk");
+    MakeUrl(dir.File("web.url"), "http://example.invalid/");
+    SetWriteTime(dir.File("web.url"), 0x01D0000012345678ull);
+    dir.Write("shortcut.ini", "&Tools.lnk\r\nweb.url\r\n");
+    const int before = ImageList_GetImageCount(gItems.panelImages.Get());
+    ASSERT_TRUE(ScanTop());
+    ASSERT_EQ(ItemCount(gItems.head), 2);
+    const PanelItem* tools = Item(0);
+    const PanelItem* web = Item(1);
+    EXPECT_STREQ(tools->name, "&Tools");
+    EXPECT_EQ(tools->accelerator, 'T');
+    EXPECT_EQ(std::string(tools->path), dir.File("&Tools.lnk"));
+    EXPECT_STREQ(web->name, "web");
+    EXPECT_EQ(web->accelerator, 0);
+    EXPECT_EQ(web->lastWriteTime.highDateTime, 0x01D00000u);
+    EXPECT_EQ(web->lastWriteTime.lowDateTime, 0x12345678u);
+    // Icons are appended to the panel image list in scan order, once per system icon.
+    EXPECT_GE(tools->systemIconIndex, 0);
+    EXPECT_GE(web->systemIconIndex, 0);
+    EXPECT_EQ(tools->iconIndex, before);
+    const bool shared = tools->systemIconIndex == web->systemIconIndex;
+    EXPECT_EQ(web->iconIndex, shared ? before : before + 1);
+    EXPECT_EQ(ImageList_GetImageCount(gItems.panelImages.Get()), before + (shared ? 1 : 2));
+    EXPECT_EQ(tools->openIconIndex, 0);  // files have no open-state icon
+    ClearItems();
+    EXPECT_EQ(gItems.head, nullptr);
+    EXPECT_EQ(ImageList_GetImageCount(gItems.panelImages.Get()), 0);
+}
+
+TEST_F(ItemModelTest, ItemsWithTheSameSystemIconShareOneImage) {
+    for (const char* n : {"a.lnk", "b.lnk", "c.lnk"}) Link(n);
+    MakeUrl(dir.File("d.url"), "http://example.invalid/");
+    ASSERT_TRUE(ScanTop());
+    std::vector<int> systemIcons;
+    for (const PanelItem* p = gItems.head; p; p = p->next) {
+        for (const PanelItem* q = gItems.head; q != p; q = q->next)
+            EXPECT_EQ(p->systemIconIndex == q->systemIconIndex, p->iconIndex == q->iconIndex) << p->name << q->name;
+        if (std::find(systemIcons.begin(), systemIcons.end(), p->systemIconIndex) == systemIcons.end())
+            systemIcons.push_back(p->systemIconIndex);
+    }
+    EXPECT_EQ(ImageList_GetImageCount(gItems.panelImages.Get()), static_cast<int>(systemIcons.size()));
+    // After the list is cleared the images are copied afresh.
+    ASSERT_TRUE(ScanTop());
+    EXPECT_EQ(ImageList_GetImageCount(gItems.panelImages.Get()), static_cast<int>(systemIcons.size()));
+    EXPECT_EQ(gItems.head->iconIndex, 0);
+}
+
+TEST_F(ItemModelTest, LargeIconsAboveTwentyFour) {
+    Link("a.lnk");
+    ASSERT_TRUE(CreatePanelImageList(32));
+    ASSERT_TRUE(ScanTop());
+    int cx = 0, cy = 0;
+    ImageList_GetIconSize(gItems.panelImages.Get(), &cx, &cy);
+    EXPECT_EQ(cx, 32);
+    EXPECT_EQ(Item(0)->iconIndex, 0);
+    EXPECT_EQ(ImageList_GetImageCount(gItems.panelImages.Get()), 1);
+}
+
+TEST_F(ItemModelTest, FindByFileNameAndIndexOfFileNameIgnoreCase) {
+    Link("Alpha.lnk");
+    Link("beta.lnk");
+    dir.Write("shortcut.ini", "/separator/\r\nAlpha.lnk\r\nbeta.lnk\r\n");
+    ASSERT_TRUE(ScanTop());
+    EXPECT_EQ(FindByFileName(gItems.head, "ALPHA.LNK"), Item(1));
+    EXPECT_EQ(FindByFileName(gItems.head, "Beta.Lnk"), Item(2));
+    EXPECT_EQ(FindByFileName(gItems.head, "gamma.lnk"), nullptr);
+    EXPECT_EQ(FindByFileName(gItems.head, ""), nullptr);  // the separator's empty name does not count
+    EXPECT_EQ(IndexOfFileName(gItems.head, "alpha.lnk"), 1);
+    EXPECT_EQ(IndexOfFileName(gItems.head, "BETA.LNK"), 2);
+    EXPECT_EQ(IndexOfFileName(gItems.head, ""), -1);
+    EXPECT_EQ(IndexOfFileName(gItems.head, "gamma.lnk"), -1);
+    EXPECT_EQ(IndexOfFileName(nullptr, "alpha.lnk"), -1);
+}
+
+TEST_F(ItemModelTest, JapaneseNamesAreMatchedWithoutFoldingTheirBytes) {
+    // "ア" (0x83 0x41): its trail byte is an upper-case A to a byte-wise lower-casing.
+    const std::string name = "\x83\x41.lnk";
+    Link(name);
+    Link("\x83\x61.lnk");  // "ャ"
+    dir.Write("shortcut.ini", name + "\r\n");
+    ASSERT_TRUE(ScanTop());
+    ASSERT_EQ(ItemCount(gItems.head), 2);
+    EXPECT_EQ(TopNames()[0], name);
+    EXPECT_EQ(TopNames()[1], "\x83\x61.lnk");
+    EXPECT_STREQ(gItems.head->name, "\x83\x41");
+}
+
+// A name the ANSI code page cannot hold is listed under its short name, so the
+// item's path opens the file.
+TEST_F(ItemModelTest, UnrepresentableNamesUseTheShortName) {
+    const std::wstring folder = [&] {
+        wchar_t w[MAX_PATH];
+        MultiByteToWideChar(CP_ACP, 0, dir.Path().c_str(), -1, w, MAX_PATH);
+        return std::wstring(w);
+    }();
+    const std::wstring longName = folder + L"\\caf\x00e9 \x0100\x0101 menu.lnk";
+    Link("plain.lnk");
+    ASSERT_TRUE(CopyFileW((folder + L"\\plain.lnk").c_str(), longName.c_str(), FALSE));
+    ASSERT_TRUE(ScanTop());
+    const int count = ItemCount(gItems.head);
+    wchar_t shortName[MAX_PATH] = L"";
+    GetShortPathNameW(longName.c_str(), shortName, MAX_PATH);
+    const bool volumeHasShortNames = std::wstring(shortName) != longName && shortName[0];
+    ASSERT_EQ(count, volumeHasShortNames ? 2 : 1);
+    if (volumeHasShortNames) {
+        char ansiShort[MAX_PATH];
+        WideCharToMultiByte(CP_ACP, 0, shortName, -1, ansiShort, MAX_PATH, nullptr, nullptr);
+        EXPECT_NE(FindByFileName(gItems.head, std::strrchr(ansiShort, '\\') + 1), nullptr) << ansiShort;
+    }
+    for (const PanelItem* p = gItems.head; p; p = p->next) {
+        EXPECT_EQ(std::string(p->path).find('?'), std::string::npos) << p->path;
+        EXPECT_NE(GetFileAttributesA(p->path), INVALID_FILE_ATTRIBUTES) << p->path;
+    }
+    DeleteFileW(longName.c_str());
+}
+
+}  // namespace
