@@ -72,7 +72,7 @@ inline bool Xdotool(const std::string& args) {
         "/tmp/korvane-xdo-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
     const std::string markerPath = WindowsPath(marker);
     DeleteFileA(markerPath.c_str());
-    std::string cmd = "Z:\\bin\\sh -c \"xdotool " + args + "; echo $? > " + marker + "\"";
+    std::string cmd = "Z:\\bin\\sh -c \"xdotool " + args + " >/dev/null; echo $? > " + marker + "\"";
     STARTUPINFOA si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
