@@ -61,19 +61,19 @@ TEST(Precedes, HighWordOfTheTimeCounts) {
     EXPECT_TRUE(Precedes(late, early, 6, ByteOrder));
 }
 
-struct Spec {
+struct ItemShape {
     std::string name;
     std::string type;
     uint64_t time;
     int childCount;
 };
 
-// A list built from specs, each item carrying its origin in iconIndex and a
+// A list built from shapes, each item carrying its origin in iconIndex and a
 // child list for childCount > 0.
-PanelItem* Build(const std::vector<Spec>& specs, PanelItem** headSlotOwner) {
+PanelItem* Build(const std::vector<ItemShape>& shapes, PanelItem** headSlotOwner) {
     PanelItem* head = nullptr;
     int k = 0;
-    for (const Spec& s : specs) {
+    for (const ItemShape& s : shapes) {
         PanelItem item{};
         std::strncpy(item.name, s.name.c_str(), sizeof item.name - 1);
         item.iconIndex = k++;
@@ -121,20 +121,20 @@ TEST(SortListContents, LeavesWhatTheBubbleSortLeaves) {
     const char* names[] = {"a", "b", "B", "c", "a"};
     const char* types[] = {"Shortcut", "Folder", "Internet Shortcut"};
     for (int round = 0; round < 300; ++round) {
-        std::vector<Spec> specs;
+        std::vector<ItemShape> shapes;
         const int n = static_cast<int>(random() % 12);
         for (int i = 0; i < n; ++i)
-            specs.push_back({names[random() % 5], types[random() % 3], random() % 3, static_cast<int>(random() % 3)});
+            shapes.push_back({names[random() % 5], types[random() % 3], random() % 3, static_cast<int>(random() % 3)});
         std::vector<std::string> typeNames;
-        for (const Spec& s : specs) typeNames.push_back(s.type);
+        for (const ItemShape& s : shapes) typeNames.push_back(s.type);
         std::vector<const char*> typePointers;
         for (const std::string& t : typeNames) typePointers.push_back(t.c_str());
 
         for (int key = 1; key <= 6; ++key) {
             PanelItem* slotA = nullptr;
             PanelItem* slotB = nullptr;
-            PanelItem* sorted = Build(specs, &slotA);
-            PanelItem* reference = Build(specs, &slotB);
+            PanelItem* sorted = Build(shapes, &slotA);
+            PanelItem* reference = Build(shapes, &slotB);
             std::vector<PanelItem*> records;
             for (PanelItem* p = sorted; p; p = p->next) records.push_back(p);
 
