@@ -13,15 +13,15 @@
 
 // One bitmap slot.
 struct SkinImage {
-    char file[kPathSize];       // full path; empty = no image
-    int32_t offsetLeft;         // overlay position ("OverlayLeft", "OverlayTop")
+    char file[kPathSize];  // full path; empty = no image
+    int32_t offsetLeft;    // overlay position ("OverlayLeft", "OverlayTop")
     int32_t offsetTop;
-    int32_t width;              // size of one frame
+    int32_t width;  // size of one frame
     int32_t height;
-    uint32_t align;             // overlay alignment bits ("OverlayAlign")
-    HDC dc;                     // memory DC with bitmap selected
+    uint32_t align;  // overlay alignment bits ("OverlayAlign")
+    HDC dc;          // memory DC with bitmap selected
     HBITMAP bitmap;
-    HBITMAP oldBitmap;          // selected back before bitmap is deleted
+    HBITMAP oldBitmap;  // selected back before bitmap is deleted
 };
 
 // Slots of a SkinImageSet, in file order.
@@ -54,7 +54,7 @@ struct SkinFont {
     char faceName[kFaceNameSize];  // as the skin gave it
     int32_t pointSize;             // 9 when not given
     ColorRef color;
-    ColorRef shadowColor;          // valid with kFontHasShadow
+    ColorRef shadowColor;  // valid with kFontHasShadow
 };
 
 // The skin's own values, kept before the design customisation is merged so
@@ -108,8 +108,8 @@ struct SkinInfo {
 
     int32_t panelWidth;
     int32_t panelHeight;
-    int32_t baseHeight;  // older format: the middle part; after ApplySkin: the panel height
-    int32_t increase;    // step the design's row growth is rounded up to
+    int32_t baseHeight;    // older format: the middle part; after ApplySkin: the panel height
+    int32_t increase;      // step the design's row growth is rounded up to
     uint32_t resizeFlags;  // kResize* and kMasked* bits
     int32_t selectLeft;
     int32_t selectTop;

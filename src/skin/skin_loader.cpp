@@ -64,7 +64,9 @@ int32_t ClampPoints(int32_t points) {
     return points;
 }
 
-int32_t HeightOfPoints(int32_t points, int pixelsPerInch) { return -MulDiv(ClampPoints(points), pixelsPerInch, 72); }
+int32_t HeightOfPoints(int32_t points, int pixelsPerInch) {
+    return -MulDiv(ClampPoints(points), pixelsPerInch, 72);
+}
 
 void ApplyStyleBits(LOGFONTA& font, uint32_t style) {
     if (style & kFontBold) font.lfWeight = FW_BOLD;
@@ -140,9 +142,8 @@ void ReadOldFormatFont(const SkinFile& file, const char* nameKey, const char* st
     font.color = SwapRedBlue(static_cast<uint32_t>(file.Int("Color", colorKey, 0)));
 }
 
-const char* const kSlotKeys[kSkinSlotCount] = {"Background", "TopLeft",     "TopMiddle",    "TopRight",
-                                               "MiddleLeft", "MiddleRight", "BottomLeft",   "BottomMiddle",
-                                               "BottomRight", "Overlay"};
+const char* const kSlotKeys[kSkinSlotCount] = {"Background",  "TopLeft",    "TopMiddle",    "TopRight",    "MiddleLeft",
+                                               "MiddleRight", "BottomLeft", "BottomMiddle", "BottomRight", "Overlay"};
 
 // Stretch, overlay offsets and overlay alignment of [Panel] or [Select].
 void ReadImageSetWords(const SkinFile& file, const char* section, SkinImageSet& set) {
@@ -260,14 +261,14 @@ bool ReadFormat2(const SkinFile& file, SkinInfo& skin, int dpi) {
 // picture they describe at an affordable size; null otherwise.
 HBITMAP LoadCheckedBitmap(const char* path) {
     if (!path[0]) return nullptr;
-    OwnedFile file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                               nullptr));
+    OwnedFile file(
+        CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return nullptr;
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart <= 0) return nullptr;
     uint8_t head[kBitmapHeadBytes];
     const DWORD want = size.QuadPart < static_cast<LONGLONG>(sizeof head) ? static_cast<DWORD>(size.QuadPart)
-                                                                             : static_cast<DWORD>(sizeof head);
+                                                                          : static_cast<DWORD>(sizeof head);
     DWORD got = 0;
     if (!ReadFile(file.Get(), head, want, &got, nullptr) || got != want) return nullptr;
     if (!CheckBitmapHeader(head, got, static_cast<uint64_t>(size.QuadPart), nullptr)) return nullptr;
@@ -368,7 +369,8 @@ void OldFormatSizes(SkinInfo& skin) {
     const SkinImage* panel = skin.panelImages.images;
     skin.panelWidth = panel[kSlotBackground].width;
     const int64_t middle = (skin.resizeFlags & kResizeFixed) ? panel[kSlotBackground].height : skin.baseHeight;
-    skin.panelHeight = SaturatingAdd(0, int64_t{panel[kSlotTopMiddle].height} + panel[kSlotBottomMiddle].height + middle);
+    skin.panelHeight =
+        SaturatingAdd(0, int64_t{panel[kSlotTopMiddle].height} + panel[kSlotBottomMiddle].height + middle);
     skin.selectWidth = skin.selectImages.images[kSlotBackground].width;
     skin.selectHeight = skin.selectImages.images[kSlotBackground].height;
 }
@@ -437,7 +439,9 @@ void ApplyDesignFont(SkinFont& font, const LOGFONTA& base, const char* face, int
     if (!sizesFixed && size != font.pointSize) font.logFont.lfHeight = HeightOfPoints(size, dpi);
 }
 
-void CreateSkinFont(SkinFont& font) { font.font = CreateFontIndirectA(&font.logFont); }
+void CreateSkinFont(SkinFont& font) {
+    font.font = CreateFontIndirectA(&font.logFont);
+}
 
 // The user's design customisation: row sizes, fonts and colours.
 void ApplyDesign(SkinInfo& skin, const Settings& s, int dpi) {
@@ -445,8 +449,8 @@ void ApplyDesign(SkinInfo& skin, const Settings& s, int dpi) {
     if (!sizesFixed) ApplyDesignSizes(skin, s, dpi);
     char face[kFaceNameSize];
     CopyText(face, sizeof face, s.selectFont);
-    ApplyDesignFont(skin.selectedItemFont, skin.baseFont, face, s.selectSize, s.selectStyle, s.selectColor,
-                    sizesFixed, dpi);
+    ApplyDesignFont(skin.selectedItemFont, skin.baseFont, face, s.selectSize, s.selectStyle, s.selectColor, sizesFixed,
+                    dpi);
     CopyText(face, sizeof face, s.unselectFont);
     ApplyDesignFont(skin.otherItemFont, skin.baseFont, face, s.unselectSize, s.unselectStyle, s.unselectColor,
                     sizesFixed, dpi);
@@ -486,7 +490,9 @@ void DeleteSkinFont(SkinFont& font) {
     font.font = nullptr;
 }
 
-bool Within(int32_t value, int32_t low, int32_t high) { return value >= low && value <= high; }
+bool Within(int32_t value, int32_t low, int32_t high) {
+    return value >= low && value <= high;
+}
 
 // Reads a skin file and its pictures; on failure everything it loaded is
 // released again and gSkin is reset.

@@ -48,17 +48,16 @@ bool ThemedStandardPieces(HWND window) {
     const int caption = GetSystemMetrics(SM_CYCAPTION);
     gSkin.closeWidth = gSkin.closeHeight = v.GetThemeSysSize(gSkin.windowTheme, SM_CYSIZE);
     gSkin.closeTop = (caption - gSkin.closeWidth) / 2 + GetSystemMetrics(SM_CYFRAME);
-    gSkin.closeLeft = gSkin.panelWidth - (caption - gSkin.closeWidth) / 2 - gSkin.closeHeight -
-                      GetSystemMetrics(SM_CXFRAME);
+    gSkin.closeLeft =
+        gSkin.panelWidth - (caption - gSkin.closeWidth) / 2 - gSkin.closeHeight - GetSystemMetrics(SM_CXFRAME);
     gSkin.closeAlign = kAlignRight | kAlignTop;
 
     SkinImage& separator = gSkin.separatorMiddle;
     SIZE size{0, 0};
     const bool sized = gSkin.startPanelTheme &&
-                       SUCCEEDED(v.GetThemePartSize(gSkin.startPanelTheme, nullptr, SPP_PROGLISTSEPARATOR, 0,
-                                                    nullptr, TS_TRUE, &size)) &&
-                       size.cx > 0 && size.cy > 0 && size.cx <= kMaxSeparatorExtent &&
-                       size.cy <= kMaxSeparatorExtent;
+                       SUCCEEDED(v.GetThemePartSize(gSkin.startPanelTheme, nullptr, SPP_PROGLISTSEPARATOR, 0, nullptr,
+                                                    TS_TRUE, &size)) &&
+                       size.cx > 0 && size.cy > 0 && size.cx <= kMaxSeparatorExtent && size.cy <= kMaxSeparatorExtent;
     if (sized && MakeSeparatorSurface(separator, window, size.cx, size.cy)) {
         RECT all{0, 0, size.cx, size.cy};
         OwnedBrush face(v.GetThemeSysColorBrush(gSkin.windowTheme, COLOR_BTNFACE));

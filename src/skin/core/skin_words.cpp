@@ -14,9 +14,8 @@ struct WordBit {
 constexpr WordBit kStretchWords[] = {{"background", kStretchBackground}, {"left", kStretchLeft},
                                      {"right", kStretchRight},           {"top", kStretchTop},
                                      {"bottom", kStretchBottom},         {"middle", kStretchMiddle}};
-constexpr WordBit kAlignWords[] = {{"left", kAlignLeft},       {"right", kAlignRight},
-                                   {"top", kAlignTop},         {"bottom", kAlignBottom},
-                                   {"hcenter", kAlignHCenter}, {"vcenter", kAlignVCenter}};
+constexpr WordBit kAlignWords[] = {{"left", kAlignLeft},     {"right", kAlignRight},     {"top", kAlignTop},
+                                   {"bottom", kAlignBottom}, {"hcenter", kAlignHCenter}, {"vcenter", kAlignVCenter}};
 constexpr WordBit kStyleWords[] = {{"bold", kFontBold}, {"italic", kFontItalic}, {"underline", kFontUnderline}};
 constexpr WordBit kResizeWords[] = {
     {"vertical", kResizeVertical}, {"horizontal", kResizeHorizontal}, {"fixed", kResizeFixed}};
@@ -105,7 +104,9 @@ uint32_t ParseResizeWords(char* text) {
     return MatchWords(text, kResizeWords);
 }
 
-uint32_t ParseOldStyleWords(const char* text) { return MatchWords(text, kStyleWords); }
+uint32_t ParseOldStyleWords(const char* text) {
+    return MatchWords(text, kStyleWords);
+}
 
 SkinVersion ParseSkinVersion(const char* text) {
     SkinVersion v{0, 0};
@@ -168,10 +169,13 @@ int32_t DesignRowGrowth(const DesignGrowthInput& in) {
             g = m - MulDivRound(in.selectPointSize, dpi, 72);
         }
         if (in.unselectSize != 0 && in.unselectPointSize != 0 && m < MulDivRound(in.unselectSize, dpi, 72))
-            g = static_cast<int64_t>(MulDivRound(in.unselectSize, dpi, 72)) - MulDivRound(in.unselectPointSize, dpi, 72);
+            g = static_cast<int64_t>(MulDivRound(in.unselectSize, dpi, 72)) -
+                MulDivRound(in.unselectPointSize, dpi, 72);
     }
     const int32_t growth = Clamp32(g);
     return growth == 0 ? 0 : RoundUpToMultiple(growth, in.increase);
 }
 
-int32_t SaturatingAdd(int32_t a, int64_t b) { return Clamp32(static_cast<int64_t>(a) + b); }
+int32_t SaturatingAdd(int32_t a, int64_t b) {
+    return Clamp32(static_cast<int64_t>(a) + b);
+}

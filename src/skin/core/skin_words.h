@@ -85,11 +85,11 @@ int32_t RoundUpToMultiple(int32_t g, int32_t step);
 
 // The facts the design customisation's row growth depends on.
 struct DesignGrowthInput {
-    int32_t designIconSize;    // D
-    int32_t skinIconSize;      // S
-    int32_t selectSize;        // design point sizes
+    int32_t designIconSize;  // D
+    int32_t skinIconSize;    // S
+    int32_t selectSize;      // design point sizes
     int32_t unselectSize;
-    int32_t selectPointSize;   // the skin fonts' point sizes
+    int32_t selectPointSize;  // the skin fonts' point sizes
     int32_t unselectPointSize;
     int32_t pixelsPerInchY;
     int32_t increase;

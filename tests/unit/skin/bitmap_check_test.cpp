@@ -149,8 +149,8 @@ TEST(CheckBitmapHeader, RunLengthPicturesNeedTheirStatedSize) {
 }
 
 TEST(PixelsContainColor, ComparesRedGreenAndBlueOnly) {
-    const uint32_t green = 0x0000FF00, red = 0x00FF0000;  // DIB order 0x00RRGGBB
-    const uint32_t pixels[] = {red, red, 0xFF00FF00u};    // the last has a stray top byte
+    const uint32_t green = 0x0000FF00, red = 0x00FF0000;   // DIB order 0x00RRGGBB
+    const uint32_t pixels[] = {red, red, 0xFF00FF00u};     // the last has a stray top byte
     EXPECT_TRUE(PixelsContainColor(pixels, 3, 0x00FF00));  // colour value order 0x00BBGGRR
     EXPECT_FALSE(PixelsContainColor(pixels, 2, 0x00FF00));
     EXPECT_TRUE(PixelsContainColor(pixels, 1, 0x0000FF));

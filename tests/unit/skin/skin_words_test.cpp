@@ -19,10 +19,18 @@ bool Color(const std::string& s, ColorRef* out) {
     return ParseColor(t.get(), out);
 }
 
-uint32_t Stretch(const std::string& s) { return ParseStretchWords(Text(s).get()); }
-uint32_t Align(const std::string& s) { return ParseAlignWords(Text(s).get()); }
-uint32_t Style(const std::string& s) { return ParseStyleWords(Text(s).get()); }
-uint32_t Resize(const std::string& s) { return ParseResizeWords(Text(s).get()); }
+uint32_t Stretch(const std::string& s) {
+    return ParseStretchWords(Text(s).get());
+}
+uint32_t Align(const std::string& s) {
+    return ParseAlignWords(Text(s).get());
+}
+uint32_t Style(const std::string& s) {
+    return ParseStyleWords(Text(s).get());
+}
+uint32_t Resize(const std::string& s) {
+    return ParseResizeWords(Text(s).get());
+}
 
 TEST(ParseColor, ThreeDecimalNumbersWithBlanksAnywhere) {
     ColorRef c = 0x123456;
@@ -41,8 +49,8 @@ TEST(ParseColor, EachNumberKeepsItsLowEightBits) {
 }
 
 TEST(ParseColor, RefusedTextLeavesTheColourAlone) {
-    for (const char* bad : {"255,0", "", "   ", "255,,0", ",1,2", "1,2,", "a,b,c", "-1,0,0", "1,2,3x", "0x10,0,0",
-                            "4294967295,0,0"}) {
+    for (const char* bad :
+         {"255,0", "", "   ", "255,,0", ",1,2", "1,2,", "a,b,c", "-1,0,0", "1,2,3x", "0x10,0,0", "4294967295,0,0"}) {
         ColorRef c = 0xABCDEF;
         EXPECT_FALSE(Color(bad, &c)) << bad;
         EXPECT_EQ(c, 0xABCDEFu) << bad;
@@ -98,7 +106,9 @@ TEST(WordLists, LongWordsAndLongListsAreSafe) {
 
 TEST(WordLists, DoubleByteTextIsNotMistakenForWords) {
     // CP932 "ボ" is 0x83 0x7B; its trail bytes must not be lower-cased into a match.
-    EXPECT_EQ(Style("\x83\x7B" "BOLD"), 0u);
+    EXPECT_EQ(Style("\x83\x7B"
+                    "BOLD"),
+              0u);
     EXPECT_EQ(Style("\x83\x7B,BOLD"), kFontBold);
 }
 
@@ -143,14 +153,16 @@ TEST(MixColors, MovesHalfWayTruncatingTowardZero) {
     EXPECT_EQ(MixColors(0xD4D0C8, 0x6A240A), 0x9F7A69u);  // button face with the classic highlight
 }
 
-TEST(MixColors, IgnoresTheHighByte) { EXPECT_EQ(MixColors(0xFF000000u, 0xFF000000u), 0u); }
+TEST(MixColors, IgnoresTheHighByte) {
+    EXPECT_EQ(MixColors(0xFF000000u, 0xFF000000u), 0u);
+}
 
 TEST(MulDivRound, RoundsToNearestLikeTheSystem) {
     EXPECT_EQ(MulDivRound(9, 96, 72), 12);
     EXPECT_EQ(MulDivRound(10, 96, 72), 13);  // 13.33
     EXPECT_EQ(MulDivRound(11, 96, 72), 15);  // 14.67
     EXPECT_EQ(MulDivRound(-9, 96, 72), -12);
-    EXPECT_EQ(MulDivRound(3, 1, 2), 2);      // halves round away from zero
+    EXPECT_EQ(MulDivRound(3, 1, 2), 2);  // halves round away from zero
     EXPECT_EQ(MulDivRound(-3, 1, 2), -2);
     EXPECT_EQ(MulDivRound(5, 1, -2), -3);
 }
@@ -190,7 +202,9 @@ DesignGrowthInput Input() {
     return in;
 }
 
-TEST(DesignRowGrowth, NothingGrowsWithTheSkinsOwnSizes) { EXPECT_EQ(DesignRowGrowth(Input()), 0); }
+TEST(DesignRowGrowth, NothingGrowsWithTheSkinsOwnSizes) {
+    EXPECT_EQ(DesignRowGrowth(Input()), 0);
+}
 
 TEST(DesignRowGrowth, ALargerIconGrowsTheRowsToAMultipleOfIncrease) {
     DesignGrowthInput in = Input();

@@ -21,7 +21,9 @@ namespace {
 
 const char kFailureText[] = "スキンのロードに失敗しました。\n標準のスキンを使用します。";
 
-bool IsStandard() { return gSkin.kind == kSkinClassic || gSkin.kind == kSkinThemed; }
+bool IsStandard() {
+    return gSkin.kind == kSkinClassic || gSkin.kind == kSkinThemed;
+}
 
 int FontWeight(HFONT font) {
     LOGFONTA lf{};
@@ -41,8 +43,8 @@ TEST_F(SkinLoaderTest, OnlyMajorVersionTwoSelectsFormat2) {
     struct Case {
         const char* version;
         int32_t kind;
-    } cases[] = {{"Version=2.0", kSkinFormat2}, {"Version=2.1", kSkinFormat2}, {"Version=02.5", kSkinFormat2},
-                 {"Version=1.5", kSkinOldFormat}, {"Version=", kSkinOldFormat}, {"", kSkinOldFormat},
+    } cases[] = {{"Version=2.0", kSkinFormat2},   {"Version=2.1", kSkinFormat2},   {"Version=02.5", kSkinFormat2},
+                 {"Version=1.5", kSkinOldFormat}, {"Version=", kSkinOldFormat},    {"", kSkinOldFormat},
                  {"Version=two", kSkinOldFormat}, {"Version=2,0", kSkinOldFormat}, {"Version=20.0", kSkinOldFormat}};
     for (const Case& c : cases) {
         WriteSkin("v", std::string("[Info]\r\n") + c.version +
@@ -184,8 +186,9 @@ TEST_F(SkinLoaderTest, WithoutACloseImageThereIsNoCloseButton) {
 }
 
 TEST_F(SkinLoaderTest, WithoutAnArrowImageTheMessageAndTheStandardSkin) {
-    WriteSkin("broken", "[Info]\r\nVersion=2.0\r\n[Panel]\r\nWidth=300\r\nBackground=b.bmp\r\n"
-                        "[Item]\r\nCount=3\r\n");
+    WriteSkin("broken",
+              "[Info]\r\nVersion=2.0\r\n[Panel]\r\nWidth=300\r\nBackground=b.bmp\r\n"
+              "[Item]\r\nCount=3\r\n");
     Apply("broken");
     EXPECT_EQ(Messages(), 1);
     EXPECT_EQ(Boxes().text(), kFailureText);
@@ -269,15 +272,16 @@ TEST_F(SkinLoaderTest, ATransparentColourInASelectionPieceMasksTheCursor) {
 }
 
 TEST_F(SkinLoaderTest, OverlaysAndSeparatorsGetTheirOwnMaskBits) {
-    WriteSkin("o", "[Info]\r\nVersion=2.0\r\n[Panel]\r\nWidth=100\r\nHeight=100\r\nBackground=back.bmp\r\n"
-                   "Overlay=piece.bmp\r\n[Select]\r\nOverlay=piece.bmp\r\n[Separator]\r\nImageRight=piece.bmp\r\n"
-                   "[Arrow]\r\nImage=arrow.bmp\r\n");
+    WriteSkin("o",
+              "[Info]\r\nVersion=2.0\r\n[Panel]\r\nWidth=100\r\nHeight=100\r\nBackground=back.bmp\r\n"
+              "Overlay=piece.bmp\r\n[Select]\r\nOverlay=piece.bmp\r\n[Separator]\r\nImageRight=piece.bmp\r\n"
+              "[Arrow]\r\nImage=arrow.bmp\r\n");
     WriteFormat2Bitmaps("o");
     WriteFile("o", "piece.bmp", PieceWith(RGB(255, 0, 255)));
     Apply("o");
     ASSERT_EQ(gSkin.kind, kSkinFormat2);
     EXPECT_EQ(gSkin.resizeFlags & 0x1E00u, kMaskedPanelOverlay | kMaskedSelectionOverlay | kMaskedSeparator);
-    EXPECT_EQ(gSkin.separatorRight.width, 8);  // one frame
+    EXPECT_EQ(gSkin.separatorRight.width, 8);                     // one frame
     EXPECT_EQ(gSkin.selectImages.images[kSlotOverlay].width, 4);  // two frames
 }
 
@@ -487,7 +491,8 @@ TEST_F(SkinLoaderTest, TheOlderFormatTakesItsSizesFromItsPictures) {
 TEST_F(SkinLoaderTest, TheArrowImageListGetsTheSkinsArrowSize) {
     WriteSkin("a", Format2("[Color]\r\nTransparent=255,0,255\r\n"));
     WriteFormat2Bitmaps("a");
-    WriteFile("a", "arrow.bmp", BmpFile(48, 12, [](int x, int) { return x % 12 < 6 ? RGB(255, 0, 255) : RGB(9, 9, 9); }));
+    WriteFile("a", "arrow.bmp",
+              BmpFile(48, 12, [](int x, int) { return x % 12 < 6 ? RGB(255, 0, 255) : RGB(9, 9, 9); }));
     Apply("a");
     EXPECT_EQ(gSkin.arrowWidth, 12);
     EXPECT_EQ(gSkin.arrowHeight, 12);
@@ -601,9 +606,10 @@ TEST_F(SkinLoaderTest, HugeFontSizesAreHeldToAReadableMaximum) {
 }
 
 TEST_F(SkinLoaderTest, ValuesThatAreNotNumbersReadAsZero) {
-    WriteSkin("words", "[Info]\r\nVersion=2.0\r\n[Panel]\r\nWidth=120\r\nHeight=90\r\nBackground=back.bmp\r\n"
-                       "[Item]\r\nCount=many\r\nHeight=tall\r\nIconSize=big\r\n[ClickArea]\r\nWidth=wide\r\n"
-                       "[Arrow]\r\nImage=arrow.bmp\r\n");
+    WriteSkin("words",
+              "[Info]\r\nVersion=2.0\r\n[Panel]\r\nWidth=120\r\nHeight=90\r\nBackground=back.bmp\r\n"
+              "[Item]\r\nCount=many\r\nHeight=tall\r\nIconSize=big\r\n[ClickArea]\r\nWidth=wide\r\n"
+              "[Arrow]\r\nImage=arrow.bmp\r\n");
     WriteFormat2Bitmaps("words");
     Apply("words");
     ASSERT_EQ(gSkin.kind, kSkinFormat2);
@@ -615,11 +621,14 @@ TEST_F(SkinLoaderTest, ValuesThatAreNotNumbersReadAsZero) {
 
 TEST_F(SkinLoaderTest, ValuesThousandsOfCharactersLongAreCut) {
     const std::string longText(5000, 'W');
-    WriteSkin("long", "[Info]\r\nVersion=2.0" + longText + "\r\n[Panel]\r\nWidth=120\r\nHeight=90\r\n"
-                      "Background=back.bmp\r\nTopLeft=" + longText + ".bmp\r\nStretch=" + longText +
-                      "\r\nResize=" + std::string(3000, ',') + "vertical\r\n"
-                      "[Font Select]\r\nFaceName=" + longText + "\r\nStyle=" + longText + ",bold\r\nColor=" +
-                      longText + "\r\n[Arrow]\r\nImage=arrow.bmp\r\n");
+    WriteSkin("long", "[Info]\r\nVersion=2.0" + longText +
+                          "\r\n[Panel]\r\nWidth=120\r\nHeight=90\r\n"
+                          "Background=back.bmp\r\nTopLeft=" +
+                          longText + ".bmp\r\nStretch=" + longText + "\r\nResize=" + std::string(3000, ',') +
+                          "vertical\r\n"
+                          "[Font Select]\r\nFaceName=" +
+                          longText + "\r\nStyle=" + longText + ",bold\r\nColor=" + longText +
+                          "\r\n[Arrow]\r\nImage=arrow.bmp\r\n");
     WriteFormat2Bitmaps("long");
     Apply("long");
     ASSERT_EQ(gSkin.kind, kSkinFormat2);

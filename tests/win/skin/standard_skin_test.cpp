@@ -86,8 +86,7 @@ TEST_F(StandardSkinTest, OptionFlag41GivesTheClassicLookEvenWithAVisualStyle) {
     EXPECT_FALSE(gSkin.windowTheme);
     EXPECT_EQ(gSkin.closeWidth, GetSystemMetrics(SM_CXSIZE) - 2);
     EXPECT_EQ(gSkin.closeHeight, GetSystemMetrics(SM_CYSIZE) - 4);
-    EXPECT_EQ(gSkin.closeTop,
-              GetSystemMetrics(SM_CYFRAME) + (GetSystemMetrics(SM_CYCAPTION) - gSkin.closeHeight) / 2);
+    EXPECT_EQ(gSkin.closeTop, GetSystemMetrics(SM_CYFRAME) + (GetSystemMetrics(SM_CYCAPTION) - gSkin.closeHeight) / 2);
     EXPECT_EQ(gSkin.closeLeft, 180 - gSkin.closeTop - gSkin.closeWidth);
     EXPECT_EQ(gSkin.backColor, GetSysColor(COLOR_BTNFACE));
     EXPECT_FALSE(gSkin.separatorMiddle.dc);  // the classic separator is drawn as a line
