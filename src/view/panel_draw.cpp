@@ -12,6 +12,7 @@
 #include "view/core/blend.h"
 #include "view/core/nine_grid.h"
 #include "view/core/row_plan.h"
+#include "view/icon_cache.h"
 #include "view/row_tooltip.h"
 #include "view/view_state.h"
 
@@ -131,8 +132,16 @@ void DrawFaded(HDC dest, int x, int y, int w, int h, Surface (&scratch)[2], int 
     BitBlt(scratch[1].dc, 0, 0, w, h, dest, x, y, SRCCOPY);
     draw(scratch[1].dc, 0, 0);
     GdiFlush();
-    if (!BlendInto(dest, x, y, scratch[0].bitmap, scratch[1].bitmap, level, 32, gSettings.mmxAvailable != 0))
+    const bool simd = gSettings.mmxAvailable != 0;
+    if (scratch[0].bits && scratch[1].bits) {
+        // The pixels are at hand: blend in place and copy the result back.
+        auto* drawn = reinterpret_cast<uint8_t*>(scratch[1].bits);
+        BlendPixels(drawn, reinterpret_cast<const uint8_t*>(scratch[0].bits), drawn, scratch[0].width, h, 4,
+                    std::clamp(level, 0, 255), simd);
+        BitBlt(dest, x, y, w, h, scratch[1].dc, 0, 0, SRCCOPY);
+    } else if (!BlendInto(dest, x, y, scratch[0].bitmap, scratch[1].bitmap, level, 32, simd)) {
         draw(dest, x, y);
+    }
 }
 
 HICON ProgramIcon(int size) {
@@ -150,8 +159,7 @@ HICON ProgramIcon(int size) {
 void DrawIcon(HDC dc, int x, int y, int index, bool unselected) {
     if (index >= 0) {
         if (!gItems.panelImages) return;
-        ImageList_DrawEx(gItems.panelImages.Get(), index, dc, x, y, gSkin.iconSize, gSkin.iconSize, CLR_NONE, CLR_NONE,
-                         ILD_TRANSPARENT | (unselected ? ILD_BLEND25 : 0));
+        DrawCachedIcon(gItems.panelImages.Get(), index, dc, x, y, gSkin.iconSize, unselected);
     } else if (index == -2) {
         if (HICON icon = ProgramIcon(gSkin.iconSize))
             DrawIconEx(dc, x, y, icon, gSkin.iconSize, gSkin.iconSize, 0, nullptr, DI_NORMAL);

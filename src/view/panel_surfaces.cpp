@@ -9,6 +9,7 @@
 #include "skin/skin_info.h"
 #include "view/core/region_runs.h"
 #include "view/fade.h"
+#include "view/icon_cache.h"
 #include "view/panel_draw.h"
 #include "view/panel_rebuild.h"
 #include "view/view_state.h"
@@ -29,6 +30,30 @@ bool CreateSurface(Surface& s, int width, int height) {
     s.oldBitmap = SelectObject(s.dc, s.bitmap);
     s.width = width;
     s.height = height;
+    return true;
+}
+
+bool CreateDibSurface(Surface& s, int width, int height) {
+    DestroySurface(s);
+    if (width <= 0 || height <= 0) return false;
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    s.dc = CreateCompatibleDC(nullptr);
+    s.bitmap = s.dc ? CreateDIBSection(s.dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
+    if (!s.bitmap || !bits) {
+        DestroySurface(s);
+        return false;
+    }
+    s.oldBitmap = SelectObject(s.dc, s.bitmap);
+    s.width = width;
+    s.height = height;
+    s.bits = static_cast<uint32_t*>(bits);
     return true;
 }
 
@@ -83,9 +108,9 @@ void CreateSurfaces(HWND window) {
     CreateSurface(gPanel.selection, 2 * gSkin.selectWidth, gSkin.selectHeight);
     if (Option(gSettings, 49)) {
         for (int i = 0; i < 2; ++i) {
-            CreateSurface(gPanel.iconScratch[i], gSkin.iconSize, gSkin.iconSize);
-            CreateSurface(gPanel.arrowScratch[i], gSkin.arrowWidth, gSkin.arrowHeight);
-            CreateSurface(gPanel.rowScratch[i], gSkin.itemWidth, gSkin.itemHeight);
+            CreateDibSurface(gPanel.iconScratch[i], gSkin.iconSize, gSkin.iconSize);
+            CreateDibSurface(gPanel.arrowScratch[i], gSkin.arrowWidth, gSkin.arrowHeight);
+            CreateDibSurface(gPanel.rowScratch[i], gSkin.itemWidth, gSkin.itemHeight);
         }
     }
     gView.backBuffer = gPanel.backBuffer.dc;
@@ -111,6 +136,7 @@ void CreateSurfaces(HWND window) {
 }
 
 void DestroySurfaces() {
+    ClearIconCache();
     for (int i = 0; i < 2; ++i) {
         DestroySurface(gPanel.rowScratch[i]);
         DestroySurface(gPanel.arrowScratch[i]);

@@ -31,11 +31,14 @@ struct Surface {
     HGDIOBJ oldBitmap = nullptr;
     int width = 0;
     int height = 0;
+    uint32_t* bits = nullptr;  // a DIB surface's pixels, top-down; null otherwise
 };
 
 // Makes a surface compatible with the screen; false (and an empty surface)
 // when the size is not positive or the system refuses it.
 bool CreateSurface(Surface& s, int width, int height);
+// The same as a 32-bit top-down DIB section whose pixels are at hand.
+bool CreateDibSurface(Surface& s, int width, int height);
 void DestroySurface(Surface& s);
 
 struct PanelState {

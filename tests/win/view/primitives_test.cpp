@@ -5,6 +5,7 @@
 
 #include "shell/shell_state.h"
 #include "view/fade.h"
+#include "view/icon_cache.h"
 #include "view/panel_draw.h"
 #include "view/panel_surfaces.h"
 #include "view/view_state.h"
@@ -201,6 +202,52 @@ TEST_F(PrimitivesTest, SurfacesThatCannotBeMadeAreSkipped) {
     EXPECT_EQ(gPanel.backBuffer.dc, nullptr);
     RedrawPanel(window_);  // draws nothing and does not crash
     DestroySurfaces();
+}
+
+TEST_F(PrimitivesTest, CachedIconsMatchTheImageListIncludingPartialAlpha) {
+    // A 32-bit icon: an opaque red half, a half-covered blue half, a clear corner.
+    HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR32, 1, 1);
+    ASSERT_NE(list, nullptr);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = 16;
+    bi.bmiHeader.biHeight = -16;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* p = nullptr;
+    HBITMAP image = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &p, nullptr, 0);
+    ASSERT_NE(image, nullptr);
+    auto* px = static_cast<uint32_t*>(p);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            px[y * 16 + x] = (x < 4 && y < 4) ? 0 : (x < 8 ? 0xFFFF0000 : 0x80000080);  // premultiplied
+    ImageList_Add(list, image, nullptr);
+    DeleteObject(image);
+
+    Surface direct, cached;
+    ASSERT_TRUE(CreateSurface(direct, 16, 16));
+    ASSERT_TRUE(CreateSurface(cached, 16, 16));
+    for (bool blend25 : {false, true}) {
+        Fill(direct.dc, RECT{0, 0, 16, 16}, RGB(200, 180, 40));
+        Fill(cached.dc, RECT{0, 0, 16, 16}, RGB(200, 180, 40));
+        ImageList_DrawEx(list, 0, direct.dc, 0, 0, 16, 16, CLR_NONE, CLR_NONE,
+                         ILD_TRANSPARENT | (blend25 ? ILD_BLEND25 : 0));
+        DrawCachedIcon(list, 0, cached.dc, 0, 0, 16, blend25);
+        DrawCachedIcon(list, 0, cached.dc, 0, 0, 16, blend25);  // twice: the second from the cache
+        Fill(cached.dc, RECT{0, 0, 16, 16}, RGB(200, 180, 40));
+        DrawCachedIcon(list, 0, cached.dc, 0, 0, 16, blend25);
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) {
+                const COLORREF a = GetPixel(direct.dc, x, y), b = GetPixel(cached.dc, x, y);
+                ASSERT_NEAR(GetRValue(a), GetRValue(b), 3) << x << "," << y << " blend25 " << blend25;
+                ASSERT_NEAR(GetGValue(a), GetGValue(b), 3) << x << "," << y;
+                ASSERT_NEAR(GetBValue(a), GetBValue(b), 3) << x << "," << y;
+            }
+    }
+    ClearIconCache();
+    DestroySurface(direct);
+    DestroySurface(cached);
+    ImageList_Destroy(list);
 }
 
 }  // namespace
