@@ -1,0 +1,107 @@
+// Calling the panel up with the user's global hotkey, driven from outside the
+// real Korvane.exe with synthetic key presses.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "callup_support.h"
+#include "driver.h"
+
+namespace {
+
+// Ctrl+Alt+Q as the hotkey control stores it.
+constexpr int kCtrlAltQ = 0x0651;
+
+// Option flag 12 ("use the hotkey") is bit 4 of byte 1.
+std::string Ini(bool hotkeyOn, int hotkey) {
+    return std::string("[Window]\r\nLeft=100\r\nTop=120\r\nLeft2=300\r\nTop2=320\r\n[General]\r\nNFlags=") +
+           (hotkeyOn ? "00,10" : "00,00") + ",00,00,00,00,00,00,00,00,00,00,00,00,00,00\r\nHotkey=" +
+           std::to_string(hotkey) + "\r\n";
+}
+
+void PressCombination(const std::vector<WORD>& keys) {
+    std::vector<INPUT> in;
+    for (WORD k : keys) {
+        INPUT i{};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = k;
+        in.push_back(i);
+    }
+    for (auto k = keys.rbegin(); k != keys.rend(); ++k) {
+        INPUT i{};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = *k;
+        i.ki.dwFlags = KEYEVENTF_KEYUP;
+        in.push_back(i);
+    }
+    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+}
+
+bool Visible(const KorvaneRun& run) { return ReadWindow(run.Panel()).visible; }
+
+
+TEST(CallUpHotkey, ShowsThePanelAndHidesItAgain) {
+    KorvaneRun run;
+    run.WriteIni(Ini(true, kCtrlAltQ));
+    ASSERT_TRUE(StartAndSettle(run));
+    ASSERT_FALSE(Visible(run));
+
+    PressCombination({VK_CONTROL, VK_MENU, 'Q'});
+    ASSERT_TRUE(WaitFor([&] { return Visible(run); }));
+    // Not a mouse activation: the panel stands at the other stored position.
+    EXPECT_EQ(ReadWindow(run.Panel()).rect.left, 300);
+    EXPECT_EQ(ReadWindow(run.Panel()).rect.top, 320);
+
+    PressCombination({VK_CONTROL, VK_MENU, 'Q'});
+    EXPECT_TRUE(WaitFor([&] { return !Visible(run); }));
+    EXPECT_TRUE(run.Running());
+
+    // And once more: the hotkey keeps working.
+    PressCombination({VK_CONTROL, VK_MENU, 'Q'});
+    EXPECT_TRUE(WaitFor([&] { return Visible(run); }));
+    EXPECT_EQ(run.Close(), 0);
+}
+
+TEST(CallUpHotkey, OtherCombinationsOfTheKeyDoNothing) {
+    KorvaneRun run;
+    run.WriteIni(Ini(true, kCtrlAltQ));
+    ASSERT_TRUE(StartAndSettle(run));
+    PressCombination({VK_CONTROL, 'Q'});
+    PressCombination({VK_MENU, VK_SHIFT, 'Q'});
+    Sleep(400);
+    EXPECT_FALSE(Visible(run));
+    EXPECT_EQ(run.Close(), 0);
+}
+
+TEST(CallUpHotkey, WithoutTheOptionTheStoredHotkeyIsNotClaimed) {
+    KorvaneRun run;
+    run.WriteIni(Ini(false, kCtrlAltQ));
+    ASSERT_TRUE(StartAndSettle(run));
+    // The combination is free for other programs...
+    HWND probe = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_TRUE(RegisterHotKey(probe, 1, MOD_CONTROL | MOD_ALT, 'Q'));
+    UnregisterHotKey(probe, 1);
+    DestroyWindow(probe);
+    // ...and pressing it leaves the panel hidden.
+    PressCombination({VK_CONTROL, VK_MENU, 'Q'});
+    Sleep(400);
+    EXPECT_FALSE(Visible(run));
+    EXPECT_EQ(run.Close(), 0);
+}
+
+TEST(CallUpHotkey, ClosingReleasesTheHotkey) {
+    KorvaneRun run;
+    run.WriteIni(Ini(true, kCtrlAltQ));
+    ASSERT_TRUE(StartAndSettle(run));
+    HWND probe = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_FALSE(RegisterHotKey(probe, 1, MOD_CONTROL | MOD_ALT, 'Q'));
+    EXPECT_EQ(run.Close(), 0);
+    EXPECT_TRUE(RegisterHotKey(probe, 1, MOD_CONTROL | MOD_ALT, 'Q'));
+    UnregisterHotKey(probe, 1);
+    DestroyWindow(probe);
+    // The hotkey is stored back unchanged.
+    EXPECT_NE(run.ReadIni().find("Hotkey=1617"), std::string::npos);
+}
+
+}  // namespace
