@@ -161,13 +161,8 @@ void ReadImageSetFiles(const SkinFile& file, const char* section, SkinImageSet& 
     for (int slot = 0; slot < kSkinSlotCount; ++slot) file.File(section, kSlotKeys[slot], set.images[slot].file);
 }
 
-void ReadOldFormat(const SkinFile& file, SkinInfo& skin, int dpi) {
-    skin.baseHeight = file.Int("Base", "Height", 0);
-    skin.resizeFlags = file.Int("Base", "SizeChange", 0) == 1 ? kResizeVertical : kResizeFixed;
-    skin.selectLeft = file.Int("Select", "Left", 0);
-    skin.selectTop = file.Int("Select", "Top", 0);
-    skin.closeLeft = file.Int("Close", "Left", 0);
-    skin.closeTop = file.Int("Close", "Top", 0);
+// [Item] and [ClickArea] read the same in both formats.
+void ReadRowsAndClickArea(const SkinFile& file, SkinInfo& skin) {
     skin.itemCount = file.Int("Item", "Count", 0);
     skin.itemLeft = file.Int("Item", "Left", 0);
     skin.itemTop = file.Int("Item", "Top", 0);
@@ -179,6 +174,16 @@ void ReadOldFormat(const SkinFile& file, SkinInfo& skin, int dpi) {
     skin.clickTop = file.Int("ClickArea", "Top", 0);
     skin.clickWidth = file.Int("ClickArea", "Width", -1);
     skin.clickHeight = file.Int("ClickArea", "Height", -1);
+}
+
+void ReadOldFormat(const SkinFile& file, SkinInfo& skin, int dpi) {
+    skin.baseHeight = file.Int("Base", "Height", 0);
+    skin.resizeFlags = file.Int("Base", "SizeChange", 0) == 1 ? kResizeVertical : kResizeFixed;
+    skin.selectLeft = file.Int("Select", "Left", 0);
+    skin.selectTop = file.Int("Select", "Top", 0);
+    skin.closeLeft = file.Int("Close", "Left", 0);
+    skin.closeTop = file.Int("Close", "Top", 0);
+    ReadRowsAndClickArea(file, skin);
     skin.iconSize = 16;
     ReadOldFormatFont(file, "SelectName", "SelectStyle", "TextSelect", skin.selectedItemFont, skin.baseFont, dpi);
     ReadOldFormatFont(file, "UnselectName", "UnselectStyle", "TextUnselect", skin.otherItemFont, skin.baseFont, dpi);
@@ -225,18 +230,7 @@ bool ReadFormat2(const SkinFile& file, SkinInfo& skin, int dpi) {
     skin.closeAlign = ParseAlignWords(value);
 
     skin.iconSize = file.Int("Item", "IconSize", 16);
-    skin.itemCount = file.Int("Item", "Count", 0);
-    skin.itemLeft = file.Int("Item", "Left", 0);
-    skin.itemTop = file.Int("Item", "Top", 0);
-    skin.itemWidth = file.Int("Item", "Width", 0);
-    skin.itemHeight = file.Int("Item", "Height", 0);
-    skin.itemMargin = file.Int("Item", "Margin", 0);
-    skin.itemIndent = file.Int("Item", "Indent", 0);
-
-    skin.clickLeft = file.Int("ClickArea", "Left", 0);
-    skin.clickTop = file.Int("ClickArea", "Top", 0);
-    skin.clickWidth = file.Int("ClickArea", "Width", -1);
-    skin.clickHeight = file.Int("ClickArea", "Height", -1);
+    ReadRowsAndClickArea(file, skin);
 
     ReadFormat2Font(file, "Font Select", skin.selectedItemFont, skin.baseFont, dpi);
     ReadFormat2Font(file, "Font Unselect", skin.otherItemFont, skin.baseFont, dpi);

@@ -101,15 +101,7 @@ TEST_F(DemoSkinTest, AuroraInactiveFramesDifferFromTheActiveOnes) {
 
 TEST_F(DemoSkinTest, AuroraGrowsWithTheDesignInStepsOfItsIncrease) {
     CopyDemo("Aurora");
-    SetOption(gSettings.optionFlags, 37);
-    ClearOption(gSettings.optionFlags, 38);
-    ClearOption(gSettings.optionFlags, 39);
-    gSettings.designIconSize = 21;
-    gSettings.selectSize = gSettings.unselectSize = 9;
-    gSettings.selectStyle = gSettings.unselectStyle = 0;
-    gSettings.selectFont[0] = gSettings.unselectFont[0] = '\0';
-    gSettings.selectColor = gSettings.unselectColor = kColorUnset;
-    gSettings.selectBG = gSettings.selectFrame = gSettings.background = kColorUnset;
+    UseDesignIconSize(21);
     Apply("Aurora");
     ASSERT_EQ(gSkin.kind, kSkinFormat2);
     EXPECT_EQ(gSkin.itemHeight - gSkin.skinDefaults.itemHeight, 6);  // 5 raised to the skin's step of 2

@@ -143,6 +143,18 @@ void SkinTest::WriteFormat2Bitmaps(const std::string& skin) {
     WriteFile(skin, "arrow.bmp", SolidBmp(40, 10, RGB(200, 200, 200)));
 }
 
+void SkinTest::UseDesignIconSize(int size) {
+    SetOption(gSettings.optionFlags, 37);
+    ClearOption(gSettings.optionFlags, 38);
+    ClearOption(gSettings.optionFlags, 39);
+    gSettings.selectFont[0] = gSettings.unselectFont[0] = '\0';
+    gSettings.selectSize = gSettings.unselectSize = 9;
+    gSettings.selectStyle = gSettings.unselectStyle = 0;
+    gSettings.selectColor = gSettings.unselectColor = kColorUnset;
+    gSettings.selectBG = gSettings.selectFrame = gSettings.background = kColorUnset;
+    gSettings.designIconSize = size;
+}
+
 int SkinTest::ArrowImageCount() const {
     return ImageList_GetImageCount(gItems.arrowImages.Get());
 }

@@ -63,6 +63,9 @@ public:
     void WriteFormat2Bitmaps(const std::string& skin);
 
     int ArrowImageCount() const;
+    // Turns the design customisation on with every design value left as the
+    // skin's, except the icon size.
+    static void UseDesignIconSize(int size);
     // Message boxes shown (and answered) since the test began.
     int Messages() const { return boxes_->count(); }
     const MessageBoxCatcher& Boxes() const { return *boxes_; }

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "items/item_model.h"
 #include "shell/core/text.h"
@@ -337,19 +338,6 @@ TEST_F(SkinLoaderTest, SkinFontsAreCreatedWithAndWithoutTheCustomisation) {
     EXPECT_STREQ(gSkin.otherItemFont.logFont.lfFaceName, gSkin.baseFont.lfFaceName);
 }
 
-// Design settings with nothing changed but the icon size.
-void DesignIconSize(int size) {
-    SetOption(gSettings.optionFlags, 37);
-    ClearOption(gSettings.optionFlags, 38);
-    ClearOption(gSettings.optionFlags, 39);
-    gSettings.selectFont[0] = gSettings.unselectFont[0] = '\0';
-    gSettings.selectSize = gSettings.unselectSize = 9;
-    gSettings.selectStyle = gSettings.unselectStyle = 0;
-    gSettings.selectColor = gSettings.unselectColor = kColorUnset;
-    gSettings.selectBG = gSettings.selectFrame = gSettings.background = kColorUnset;
-    gSettings.designIconSize = size;
-}
-
 std::string GrowingSkin(const char* increase, const char* resize = "vertical") {
     return std::string("[Info]\r\nVersion=2.0\r\n[Panel]\r\nWidth=120\r\nHeight=200\r\nIncrease=") + increase +
            "\r\nResize=" + resize +
@@ -362,7 +350,7 @@ std::string GrowingSkin(const char* increase, const char* resize = "vertical") {
 TEST_F(SkinLoaderTest, ADesignIconOf24GrowsSixteenPixelRowsToAMultipleOfIncrease) {
     WriteSkin("grow", GrowingSkin("5"));
     WriteFormat2Bitmaps("grow");
-    DesignIconSize(24);
+    UseDesignIconSize(24);
     Apply("grow");
     ASSERT_EQ(gSkin.kind, kSkinFormat2);
     EXPECT_EQ(gSkin.itemHeight, 30);  // 8 raised to 10
@@ -383,7 +371,7 @@ TEST_F(SkinLoaderTest, AnIncreaseOfZeroOrBelowCountsAsOne) {
     for (const char* increase : {"0", "-4", "junk"}) {
         WriteSkin("inc", GrowingSkin(increase));
         WriteFormat2Bitmaps("inc");
-        DesignIconSize(24);
+        UseDesignIconSize(24);
         Apply("inc");
         ASSERT_EQ(gSkin.kind, kSkinFormat2) << increase;
         EXPECT_EQ(gSkin.itemHeight, 28) << increase;
@@ -393,7 +381,7 @@ TEST_F(SkinLoaderTest, AnIncreaseOfZeroOrBelowCountsAsOne) {
 TEST_F(SkinLoaderTest, FixedSkinsAndTheOlderFormatKeepTheirSizes) {
     WriteSkin("fixed", GrowingSkin("1", "fixed"));
     WriteFormat2Bitmaps("fixed");
-    DesignIconSize(24);
+    UseDesignIconSize(24);
     gSettings.selectSize = 20;
     Apply("fixed");
     EXPECT_EQ(gSkin.itemHeight, 20);
@@ -420,7 +408,7 @@ TEST_F(SkinLoaderTest, ApplyDesignSizesWorksOnACopyOfTheRecord) {
     copy.clickHeight = -1;
     copy.selectedItemFont.pointSize = copy.otherItemFont.pointSize = 9;
     Settings s = gSettings;
-    DesignIconSize(24);
+    UseDesignIconSize(24);
     s = gSettings;
     ApplyDesignSizes(copy, s, 96);
     EXPECT_EQ(copy.itemHeight, 32);
@@ -682,23 +670,20 @@ TEST_F(SkinLoaderTest, ApplyingAgainDeletesThePreviousSkinsObjects) {
     WriteFormat2Bitmaps("again");
     WriteFile("again", "close.bmp", SolidBmp(60, 10, RGB(1, 1, 1)));
     Apply("again");
-    const HGDIOBJ old[] = {gSkin.panelImages.images[kSlotBackground].bitmap,
-                           gSkin.panelImages.images[kSlotBackground].dc,
-                           gSkin.selectImages.images[kSlotBackground].bitmap,
-                           gSkin.closeBitmap,
-                           gSkin.closeDc,
-                           gSkin.arrowBitmap,
-                           gSkin.selectedItemFont.font};
+    auto handles = [] {
+        return std::vector<HGDIOBJ>{gSkin.panelImages.images[kSlotBackground].bitmap,
+                                    gSkin.panelImages.images[kSlotBackground].dc,
+                                    gSkin.selectImages.images[kSlotBackground].bitmap,
+                                    gSkin.closeBitmap,
+                                    gSkin.closeDc,
+                                    gSkin.arrowBitmap,
+                                    gSkin.selectedItemFont.font};
+    };
+    const std::vector<HGDIOBJ> old = handles();
     for (HGDIOBJ h : old) ASSERT_NE(GetObjectType(h), 0u);
     Apply("again");
-    const HGDIOBJ now[] = {gSkin.panelImages.images[kSlotBackground].bitmap,
-                           gSkin.panelImages.images[kSlotBackground].dc,
-                           gSkin.selectImages.images[kSlotBackground].bitmap,
-                           gSkin.closeBitmap,
-                           gSkin.closeDc,
-                           gSkin.arrowBitmap,
-                           gSkin.selectedItemFont.font};
-    for (size_t i = 0; i < sizeof old / sizeof old[0]; ++i) {
+    const std::vector<HGDIOBJ> now = handles();
+    for (size_t i = 0; i < old.size(); ++i) {
         ASSERT_NE(GetObjectType(now[i]), 0u) << i;
         if (now[i] != old[i]) {
             EXPECT_EQ(GetObjectType(old[i]), 0u) << i;

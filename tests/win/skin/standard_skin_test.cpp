@@ -138,15 +138,7 @@ TEST_F(StandardSkinTest, ThemedPiecesRefuseWithoutTheLibraryOrWhenAlreadyOpen) {
 }
 
 TEST_F(StandardSkinTest, TheDesignCustomisationGrowsTheStandardRows) {
-    SetOption(gSettings.optionFlags, 37);
-    ClearOption(gSettings.optionFlags, 38);
-    ClearOption(gSettings.optionFlags, 39);
-    gSettings.designIconSize = 32;
-    gSettings.selectSize = gSettings.unselectSize = 9;
-    gSettings.selectStyle = gSettings.unselectStyle = 0;
-    gSettings.selectFont[0] = gSettings.unselectFont[0] = '\0';
-    gSettings.selectColor = gSettings.unselectColor = kColorUnset;
-    gSettings.selectBG = gSettings.selectFrame = gSettings.background = kColorUnset;
+    UseDesignIconSize(32);
     Apply("");
     const int frames = 2 * GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION);
     EXPECT_EQ(gSkin.itemHeight, 24 + 16);
