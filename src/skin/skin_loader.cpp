@@ -276,22 +276,42 @@ SIZE BitmapSize(HBITMAP bitmap) {
     return SIZE{info.bmWidth, info.bmHeight};
 }
 
-// Loads the slot's file into its own memory DC. A file that cannot be
-// loaded, or a picture narrower than its frame count, leaves the slot
-// without a bitmap.
-void LoadImageSlot(SkinImage& slot, int frames, HDC reference) {
-    OwnedBitmap bitmap(LoadCheckedBitmap(slot.file));
-    if (!bitmap) return;
+// A picture of a skin file in its own memory DC.
+struct PictureInDc {
+    HDC dc;
+    HBITMAP bitmap;
+    HBITMAP oldBitmap;
+    int32_t width;  // of one of its frames
+    int32_t height;
+};
+
+// False when the file cannot be loaded or the picture is narrower than its
+// frame count.
+bool LoadPictureInDc(const char* file, int frames, HDC reference, PictureInDc* out) {
+    OwnedBitmap bitmap(LoadCheckedBitmap(file));
+    if (!bitmap) return false;
     const SIZE size = BitmapSize(bitmap.Get());
     const int32_t width = size.cx / frames;
-    if (width <= 0 || size.cy <= 0) return;
+    if (width <= 0 || size.cy <= 0) return false;
     OwnedMemoryDc dc(CreateCompatibleDC(reference));
-    if (!dc) return;
-    slot.oldBitmap = static_cast<HBITMAP>(SelectObject(dc.Get(), bitmap.Get()));
-    slot.width = width;
-    slot.height = size.cy;
-    slot.bitmap = bitmap.Release();
-    slot.dc = dc.Release();
+    if (!dc) return false;
+    out->oldBitmap = static_cast<HBITMAP>(SelectObject(dc.Get(), bitmap.Get()));
+    out->width = width;
+    out->height = size.cy;
+    out->bitmap = bitmap.Release();
+    out->dc = dc.Release();
+    return true;
+}
+
+// A slot whose file cannot be loaded stays without a bitmap.
+void LoadImageSlot(SkinImage& slot, int frames, HDC reference) {
+    PictureInDc picture;
+    if (!LoadPictureInDc(slot.file, frames, reference, &picture)) return;
+    slot.dc = picture.dc;
+    slot.bitmap = picture.bitmap;
+    slot.oldBitmap = picture.oldBitmap;
+    slot.width = picture.width;
+    slot.height = picture.height;
 }
 
 void LoadAllImageSlots(SkinInfo& skin, HDC reference) {
@@ -388,18 +408,13 @@ void StoreSkinDefaults(SkinInfo& skin) {
 // too narrow for its states gives no close button.
 void LoadCloseImage(SkinInfo& skin, HDC reference) {
     if (!skin.closeImageFile[0]) return;
-    OwnedBitmap bitmap(LoadCheckedBitmap(skin.closeImageFile));
-    if (!bitmap) return;
-    const SIZE size = BitmapSize(bitmap.Get());
-    const int32_t width = size.cx / (skin.kind == kSkinOldFormat ? 4 : 6);
-    if (width <= 0 || size.cy <= 0) return;
-    OwnedMemoryDc dc(CreateCompatibleDC(reference));
-    if (!dc) return;
-    skin.closeOldBitmap = static_cast<HBITMAP>(SelectObject(dc.Get(), bitmap.Get()));
-    skin.closeWidth = width;
-    skin.closeHeight = size.cy;
-    skin.closeBitmap = bitmap.Release();
-    skin.closeDc = dc.Release();
+    PictureInDc picture;
+    if (!LoadPictureInDc(skin.closeImageFile, skin.kind == kSkinOldFormat ? 4 : 6, reference, &picture)) return;
+    skin.closeDc = picture.dc;
+    skin.closeBitmap = picture.bitmap;
+    skin.closeOldBitmap = picture.oldBitmap;
+    skin.closeWidth = picture.width;
+    skin.closeHeight = picture.height;
 }
 
 // Four arrows side by side: closed and open for the selected row, then for
