@@ -1,0 +1,108 @@
+// The key bindings of the shown panel in the real Korvane.exe: which binding
+// wins when two share a key, and when an item's accelerator starts it.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "callup_support.h"
+#include "driver.h"
+#include "shell/core/option_flags.h"
+
+namespace {
+
+std::string FlagText(std::initializer_list<int> flags) {
+    OptionFlags set{};
+    for (int n : flags) SetOption(set, n);
+    char text[kOptionTextSize];
+    FormatOptionText(set, text, sizeof text);
+    return text;
+}
+
+class CallUpKeys : public testing::Test {
+protected:
+    // Twelve shortcuts to cmd.exe that leave ran_NN.txt behind; the one at
+    // index `accelerated` is named with "&A", the others have no accelerator.
+    void MakeShortcuts(int accelerated) {
+        const std::string shortcuts = run_.Folder().MakeFolder("shortcuts");
+        markers_ = run_.Folder().MakeFolder("markers");
+        std::string order;
+        for (int i = 0; i < 12; ++i) {
+            char name[32];
+            std::snprintf(name, sizeof name, i == accelerated ? "%02d &Apps" : "%02d", i);
+            MakeShortcut(shortcuts + "\\" + name + ".lnk", "C:\\windows\\system32\\cmd.exe",
+                         "/c echo ran> " + markers_ + "\\ran_" + std::to_string(i) + ".txt");
+            order += std::string(name) + ".lnk\r\n";
+        }
+        run_.Folder().Write("shortcuts\\shortcut.ini", order);
+        shortcuts_ = shortcuts;
+    }
+    // Three rows with the cursor on the middle one: items 11, 0 and 1 are shown.
+    void Start(const std::string& flags, const std::string& keys = "") {
+        run_.WriteIni("[Window]\r\nLeft=200\r\nTop=100\r\nLeft2=200\r\nTop2=100\r\n[General]\r\nShortcut=" +
+                      shortcuts_ + "\r\nIconIndex=0\r\nItemCount=3\r\nScrollSpeed=1\r\nNFlags=" + flags + "\r\n" +
+                      "[Key]\r\n" + keys);
+        ASSERT_TRUE(StartAndSettle(run_));
+        ASSERT_EQ(run_.RunAgain("/h"), 1);
+        ASSERT_TRUE(WaitFor([&] { return ReadWindow(run_.Panel()).visible; }));
+        Sleep(150);
+    }
+    bool Ran(int i) const { return run_.Folder().Exists("markers\\ran_" + std::to_string(i) + ".txt"); }
+    void Key(WORD vk) {
+        PressKey(vk);
+        Sleep(200);
+    }
+
+    KorvaneRun run_;
+    std::string shortcuts_, markers_;
+};
+
+TEST_F(CallUpKeys, AKeyBoundToUpAndCloseClosesThePanel) {
+    MakeShortcuts(-1);
+    Start(FlagText({4, 15, 21}), "Up=75\r\nClose=75\r\n");  // both on K
+    Key('K');
+    EXPECT_TRUE(WaitFor([&] { return !ReadWindow(run_.Panel()).visible; }));
+    EXPECT_TRUE(run_.Running());
+    EXPECT_EQ(run_.Close(), 0);
+}
+
+TEST_F(CallUpKeys, AcceleratorStartsAnItemShownInARowWithFlag42) {
+    MakeShortcuts(1);  // on the row below the cursor
+    Start(FlagText({4, 15, 21, 42}));
+    Key('A');
+    EXPECT_TRUE(WaitFor([&] { return Ran(1); }, 8000));
+    EXPECT_FALSE(Ran(0));
+    EXPECT_EQ(run_.Close(), 0);
+}
+
+TEST_F(CallUpKeys, AcceleratorOfAnItemOffThePanelDoesNothing) {
+    MakeShortcuts(6);  // rows show 11, 0 and 1
+    Start(FlagText({4, 15, 21, 42}));
+    Key('A');
+    Sleep(800);
+    EXPECT_FALSE(Ran(6));
+    EXPECT_TRUE(ReadWindow(run_.Panel()).visible);
+    EXPECT_EQ(run_.Close(), 0);
+}
+
+TEST_F(CallUpKeys, AcceleratorsNeedFlag42) {
+    MakeShortcuts(1);
+    Start(FlagText({4, 15, 21}));
+    Key('A');
+    Sleep(800);
+    EXPECT_FALSE(Ran(1));
+    EXPECT_EQ(run_.Close(), 0);
+}
+
+TEST_F(CallUpKeys, FolderKeysWithoutFlag21AreNotAccelerators) {
+    MakeShortcuts(1);
+    // Expand bound to A, folders not opening in the panel: A does nothing at all.
+    Start(FlagText({4, 15, 42}), "Expand=65\r\n");
+    Key('A');
+    Sleep(800);
+    EXPECT_FALSE(Ran(1));
+    EXPECT_TRUE(ReadWindow(run_.Panel()).visible);
+    EXPECT_EQ(run_.Close(), 0);
+}
+
+}  // namespace
