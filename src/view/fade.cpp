@@ -28,13 +28,7 @@ int PrepareFade(HDC dest, HBITMAP from, HBITMAP to) {
     BITMAP bm{};
     if (!dest || !from || !to || !GetObjectA(to, sizeof bm, &bm) || bm.bmWidth <= 0 || bm.bmHeight <= 0) return 1;
     BITMAPINFOHEADER& h = gFade.header;
-    h = BITMAPINFOHEADER{};
-    h.biSize = sizeof h;
-    h.biWidth = bm.bmWidth;
-    h.biHeight = bm.bmHeight;
-    h.biPlanes = 1;
-    h.biBitCount = 32;
-    h.biCompression = BI_RGB;
+    h = Bitmap32Info(bm.bmWidth, bm.bmHeight).bmiHeader;
     gFade.workingWidth = BlendWorkingWidth(bm.bmWidth, true);
     const size_t count = static_cast<size_t>(gFade.workingWidth) * bm.bmHeight;
     try {

@@ -5,44 +5,11 @@
 #include <new>
 #include <vector>
 
+#include "view/view_state.h"
+
 namespace {
 
 using AlphaBlendFn = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int, int, BLENDFUNCTION);
-
-// A 32-bit top-down DIB section in a memory DC: its pixels are at hand.
-struct DibSurface {
-    HDC dc = nullptr;
-    HBITMAP bitmap = nullptr;
-    HGDIOBJ old = nullptr;
-    uint32_t* bits = nullptr;
-
-    bool Create(int w, int h) {
-        Destroy();
-        BITMAPINFO bi{};
-        bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-        bi.bmiHeader.biWidth = w;
-        bi.bmiHeader.biHeight = -h;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
-        bi.bmiHeader.biCompression = BI_RGB;
-        void* p = nullptr;
-        dc = CreateCompatibleDC(nullptr);
-        bitmap = dc ? CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &p, nullptr, 0) : nullptr;
-        if (!bitmap || !p) {
-            Destroy();
-            return false;
-        }
-        old = SelectObject(dc, bitmap);
-        bits = static_cast<uint32_t*>(p);
-        return true;
-    }
-    void Destroy() {
-        if (dc && old) SelectObject(dc, old);
-        if (bitmap) DeleteObject(bitmap);
-        if (dc) DeleteDC(dc);
-        *this = DibSurface{};
-    }
-};
 
 struct IconCache {
     HIMAGELIST list = nullptr;
@@ -50,7 +17,7 @@ struct IconCache {
     int capacity = 0;
     int used = 0;
     std::vector<int> slotOf;  // by index x 2 + blend25; -1 when not rendered
-    DibSurface strip, onBlack, onWhite;
+    Surface strip, onBlack, onWhite;
     AlphaBlendFn alphaBlend = nullptr;
     bool bound = false;
 };
@@ -73,7 +40,8 @@ bool Prepare(HIMAGELIST list, int size) {
     ClearIconCache();
     if (size <= 0 || size > 256) return false;
     c.capacity = std::max(1, std::min(256, 16384 / size));
-    if (!c.strip.Create(c.capacity * size, size) || !c.onBlack.Create(size, size) || !c.onWhite.Create(size, size)) {
+    if (!CreateDibSurface(c.strip, c.capacity * size, size) || !CreateDibSurface(c.onBlack, size, size) ||
+        !CreateDibSurface(c.onWhite, size, size)) {
         ClearIconCache();
         return false;
     }
@@ -114,9 +82,9 @@ int Render(HIMAGELIST list, int index, int size, bool blend25) {
 
 void ClearIconCache() {
     IconCache& c = gIconCache;
-    c.strip.Destroy();
-    c.onBlack.Destroy();
-    c.onWhite.Destroy();
+    DestroySurface(c.strip);
+    DestroySurface(c.onBlack);
+    DestroySurface(c.onWhite);
     std::vector<int>().swap(c.slotOf);
     c.list = nullptr;
     c.size = c.capacity = c.used = 0;

@@ -246,13 +246,8 @@ bool BlendInto(HDC dest, int x, int y, HBITMAP from, HBITMAP to, int level, int 
     } catch (const std::bad_alloc&) {
         return false;
     }
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = h;
-    bi.bmiHeader.biPlanes = 1;
+    BITMAPINFO bi = Bitmap32Info(w, h);
     bi.bmiHeader.biBitCount = static_cast<WORD>(bits);
-    bi.bmiHeader.biCompression = BI_RGB;
     HDC screen = GetDC(nullptr);
     const bool read = GetDIBits(screen, from, 0, h, a.data(), &bi, DIB_RGB_COLORS) == h &&
                       GetDIBits(screen, to, 0, h, b.data(), &bi, DIB_RGB_COLORS) == h;

@@ -33,16 +33,21 @@ bool CreateSurface(Surface& s, int width, int height) {
     return true;
 }
 
-bool CreateDibSurface(Surface& s, int width, int height) {
-    DestroySurface(s);
-    if (width <= 0 || height <= 0) return false;
+BITMAPINFO Bitmap32Info(int width, int height) {
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
     bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = -height;
+    bi.bmiHeader.biHeight = height;
     bi.bmiHeader.biPlanes = 1;
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
+    return bi;
+}
+
+bool CreateDibSurface(Surface& s, int width, int height) {
+    DestroySurface(s);
+    if (width <= 0 || height <= 0) return false;
+    const BITMAPINFO bi = Bitmap32Info(width, -height);
     void* bits = nullptr;
     s.dc = CreateCompatibleDC(nullptr);
     s.bitmap = s.dc ? CreateDIBSection(s.dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
@@ -163,13 +168,7 @@ HRGN RegionFromBitmap(HBITMAP bitmap, ColorRef color) {
     } catch (const std::bad_alloc&) {
         return nullptr;
     }
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = h;  // bottom-up
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO bi = Bitmap32Info(w, h);  // bottom-up
     HDC screen = GetDC(nullptr);
     const int rows = GetDIBits(screen, bitmap, 0, h, pixels.data(), &bi, DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);

@@ -37,6 +37,8 @@ struct Surface {
 // Makes a surface compatible with the screen; false (and an empty surface)
 // when the size is not positive or the system refuses it.
 bool CreateSurface(Surface& s, int width, int height);
+// The header of a 32-bit uncompressed DIB; a positive height is bottom-up.
+BITMAPINFO Bitmap32Info(int width, int height);
 // The same as a 32-bit top-down DIB section whose pixels are at hand.
 bool CreateDibSurface(Surface& s, int width, int height);
 void DestroySurface(Surface& s);
