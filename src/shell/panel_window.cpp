@@ -78,6 +78,12 @@ LRESULT OnCreate(HWND window) {
     gShell.tooltip = CreateTooltip(window);
     AddRowTool(window, gShell.tooltip);
     RedrawPanel(window);
+    if (Option(gSettings, 8)) {
+        // Always shown: in front of other windows only when asked to be.
+        if (!Option(gSettings, 9))
+            SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        ShowPanel(window, nullptr, false);
+    }
     return 0;
 }
 
@@ -199,12 +205,14 @@ bool OnTrayNotify(HWND window, LPARAM event) {
 
 // ---- The panel view's messages ----
 
-void OnDrawItem(const DRAWITEMSTRUCT& item) {
-    if (!(item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) return;
+// False for the draw actions we leave to the default handling (focus changes).
+bool OnDrawItem(const DRAWITEMSTRUCT& item) {
+    if (!(item.itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) return false;
     if (item.CtlType == ODT_MENU)
         DrawMenuItem(&item);
     else if (item.CtlID == IDC_CLOSE_BUTTON)
         DrawCloseButton(item);
+    return true;
 }
 
 // The row tooltip asks for the current item's full name.
@@ -255,8 +263,8 @@ LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
             if ((wParam & 0xFFF0) == SC_CLOSE && PanelVisible(window)) return 0;
             break;
         case WM_DRAWITEM:
-            OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-            return TRUE;
+            if (OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+            break;
         case WM_NOTIFY:
             OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
             return 0;

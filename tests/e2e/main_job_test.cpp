@@ -255,3 +255,23 @@ TEST_F(MainJob, InputIsIgnoredWhileTheFadeRuns) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MainJob, AnAlwaysShownPanelAppearsAtStartAndStays) {
+    MakeShortcuts(3);
+    WriteSettings(FlagText({2, 4, 8, 15, 21}));
+    ASSERT_TRUE(run.Start());
+    ASSERT_TRUE(WaitFor([&] { return ReadWindow(run.Panel()).visible; }));
+    // Not in the topmost band unless asked to be.
+    EXPECT_EQ(GetWindowLongA(run.Panel(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    SetForegroundWindow(run.Panel());
+    Sleep(150);
+    Key(VK_ESCAPE);
+    ClickAt(Centre(run.Panel()), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    Sleep(300);
+    EXPECT_TRUE(ReadWindow(run.Panel()).visible);
+    EXPECT_EQ(run.Close(), 0);
+}
+
+}  // namespace
