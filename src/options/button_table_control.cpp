@@ -37,6 +37,10 @@ const ButtonDecoration* FindButtonDecoration(const ButtonDecoration* table, UINT
     return nullptr;
 }
 
+const ButtonDecoration* DecorationToDraw(const DRAWITEMSTRUCT* draw, const ButtonDecoration* table) {
+    return draw->CtlType == ODT_BUTTON ? FindButtonDecoration(table, draw->CtlID) : nullptr;
+}
+
 bool HoldButtonImages() {
     if (!gButtonImages.images) {
         HINSTANCE module = gShell.instance ? gShell.instance : GetModuleHandleA(nullptr);

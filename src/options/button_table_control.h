@@ -25,6 +25,8 @@ void ReleaseButtonThemes(ButtonDecoration* table);
 void ButtonThemesChanged(HWND dialog, ButtonDecoration* table);
 // The table's row for a control, or null.
 const ButtonDecoration* FindButtonDecoration(const ButtonDecoration* table, UINT id);
+// The row of an owner-drawn button item, or null for anything else.
+const ButtonDecoration* DecorationToDraw(const DRAWITEMSTRUCT* draw, const ButtonDecoration* table);
 
 // Bitmap 164: 11 icons of 16 x 16. Each dialog that shows icon buttons holds
 // the strip while it is open; nested dialogs share it, and the last release

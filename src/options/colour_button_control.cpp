@@ -13,8 +13,7 @@ void Fill(HDC dc, const KRect& r, COLORREF colour) {
 }  // namespace
 
 bool DrawColourButton(const DRAWITEMSTRUCT* draw, const ButtonDecoration* table) {
-    if (draw->CtlType != ODT_BUTTON) return false;
-    const ButtonDecoration* row = FindButtonDecoration(table, draw->CtlID);
+    const ButtonDecoration* row = DecorationToDraw(draw, table);
     if (!row) return false;
     HDC dc = draw->hDC;
     const ButtonLook look = LookOfButton(draw);

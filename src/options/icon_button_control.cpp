@@ -32,8 +32,7 @@ void DrawCaption(HDC dc, HWND button, const ButtonDecoration& row, const ButtonL
 }  // namespace
 
 bool DrawIconButton(const DRAWITEMSTRUCT* draw, const ButtonDecoration* table) {
-    if (draw->CtlType != ODT_BUTTON) return false;
-    const ButtonDecoration* row = FindButtonDecoration(table, draw->CtlID);
+    const ButtonDecoration* row = DecorationToDraw(draw, table);
     if (!row) return false;
     HDC dc = draw->hDC;
     const ButtonLook look = LookOfButton(draw);

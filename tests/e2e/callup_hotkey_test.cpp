@@ -40,6 +40,15 @@ void PressCombination(const std::vector<WORD>& keys) {
 
 bool Visible(const KorvaneRun& run) { return ReadWindow(run.Panel()).visible; }
 
+// Whether another program could claim Ctrl+Alt+Q now.
+bool CtrlAltQFree() {
+    HWND probe = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    const bool free = RegisterHotKey(probe, 1, MOD_CONTROL | MOD_ALT, 'Q') != 0;
+    if (free) UnregisterHotKey(probe, 1);
+    DestroyWindow(probe);
+    return free;
+}
+
 
 TEST(CallUpHotkey, ShowsThePanelAndHidesItAgain) {
     KorvaneRun run;
@@ -79,10 +88,7 @@ TEST(CallUpHotkey, WithoutTheOptionTheStoredHotkeyIsNotClaimed) {
     run.WriteIni(Ini(false, kCtrlAltQ));
     ASSERT_TRUE(StartAndSettle(run));
     // The combination is free for other programs...
-    HWND probe = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    EXPECT_TRUE(RegisterHotKey(probe, 1, MOD_CONTROL | MOD_ALT, 'Q'));
-    UnregisterHotKey(probe, 1);
-    DestroyWindow(probe);
+    EXPECT_TRUE(CtrlAltQFree());
     // ...and pressing it leaves the panel hidden.
     PressCombination({VK_CONTROL, VK_MENU, 'Q'});
     Sleep(400);
@@ -94,12 +100,9 @@ TEST(CallUpHotkey, ClosingReleasesTheHotkey) {
     KorvaneRun run;
     run.WriteIni(Ini(true, kCtrlAltQ));
     ASSERT_TRUE(StartAndSettle(run));
-    HWND probe = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    EXPECT_FALSE(RegisterHotKey(probe, 1, MOD_CONTROL | MOD_ALT, 'Q'));
+    EXPECT_FALSE(CtrlAltQFree());
     EXPECT_EQ(run.Close(), 0);
-    EXPECT_TRUE(RegisterHotKey(probe, 1, MOD_CONTROL | MOD_ALT, 'Q'));
-    UnregisterHotKey(probe, 1);
-    DestroyWindow(probe);
+    EXPECT_TRUE(CtrlAltQFree());
     // The hotkey is stored back unchanged.
     EXPECT_NE(run.ReadIni().find("Hotkey=1617"), std::string::npos);
 }
