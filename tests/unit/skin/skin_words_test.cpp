@@ -153,10 +153,6 @@ TEST(MixColors, MovesHalfWayTruncatingTowardZero) {
     EXPECT_EQ(MixColors(0xD4D0C8, 0x6A240A), 0x9F7A69u);  // button face with the classic highlight
 }
 
-TEST(MixColors, IgnoresTheHighByte) {
-    EXPECT_EQ(MixColors(0xFF000000u, 0xFF000000u), 0u);
-}
-
 TEST(MulDivRound, RoundsToNearestLikeTheSystem) {
     EXPECT_EQ(MulDivRound(9, 96, 72), 12);
     EXPECT_EQ(MulDivRound(10, 96, 72), 13);  // 13.33

@@ -99,15 +99,6 @@ TEST_F(DemoSkinTest, AuroraInactiveFramesDifferFromTheActiveOnes) {
     EXPECT_NE(GetPixel(cursor.dc, 0, 2), GetPixel(cursor.dc, cursor.width, 2));
 }
 
-TEST_F(DemoSkinTest, AuroraGrowsWithTheDesignInStepsOfItsIncrease) {
-    CopyDemo("Aurora");
-    UseDesignIconSize(21);
-    Apply("Aurora");
-    ASSERT_EQ(gSkin.kind, kSkinFormat2);
-    EXPECT_EQ(gSkin.itemHeight - gSkin.skinDefaults.itemHeight, 6);  // 5 raised to the skin's step of 2
-    EXPECT_EQ(gSkin.iconSize, 21);
-}
-
 TEST_F(DemoSkinTest, WashiIsAnOlderFormatSkinSizedByItsPictures) {
     CopyDemo("Washi");
     Apply("Washi");

@@ -213,13 +213,6 @@ TEST_F(SkinLoaderTest, ANameNotInTheListIsTheStandardSkinWithoutAMessage) {
     EXPECT_EQ(Messages(), 0);
 }
 
-TEST_F(SkinLoaderTest, SkinNamesIgnoreLetterCase) {
-    WriteSkin("Blue", Format2(""));
-    WriteFormat2Bitmaps("Blue");
-    Apply("bLUE");
-    EXPECT_EQ(gSkin.kind, kSkinFormat2);
-}
-
 TEST_F(SkinLoaderTest, ClickAreaWidthMinusOneIsTheItemRowsAndZeroIsZero) {
     WriteSkin("rows", Format2("[ClickArea]\r\nLeft=1\r\nTop=2\r\nWidth=-1\r\nHeight=40\r\n"));
     WriteFormat2Bitmaps("rows");

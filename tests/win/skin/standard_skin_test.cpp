@@ -150,10 +150,4 @@ TEST_F(StandardSkinTest, TheDesignCustomisationGrowsTheStandardRows) {
     EXPECT_EQ(gSkin.skinDefaults.itemHeight, 24);
 }
 
-TEST_F(StandardSkinTest, ReapplyingFollowsChangedMetricsWithoutLeaks) {
-    for (int i = 0; i < 10; ++i) Apply("");
-    EXPECT_EQ(gSkin.panelWidth, 180);
-    EXPECT_EQ(ArrowImageCount(), 4);
-}
-
 }  // namespace
