@@ -160,6 +160,7 @@ HMENU BuildPopupMenu(OwnedMenu& menu) {
 }
 
 void ShowPopupMenu(HWND panel) {
+    if (gPopupMenu.tracking) return;
     // Without the foreground the menu would stay open when the user clicks elsewhere.
     SetForegroundWindow(panel);
     OwnedMenu menu;
@@ -167,7 +168,9 @@ void ShowPopupMenu(HWND panel) {
     if (!popup) return;
     POINT at{};
     GetCursorPos(&at);
+    gPopupMenu.tracking = true;
     TrackPopupMenu(popup, TPM_BOTTOMALIGN, at.x, at.y, 0, panel, nullptr);
+    gPopupMenu.tracking = false;
     // Lets the menu close properly when the user dismissed it by switching away.
     SendMessageA(panel, WM_NULL, 0, 0);
 }

@@ -9,6 +9,7 @@
 
 struct PopupMenuState {
     OwnedImageList images;  // bitmap 109: check marks and command icons
+    bool tracking = false;  // the menu is open; its records must stay as they are
 };
 
 extern PopupMenuState gPopupMenu;
@@ -25,7 +26,8 @@ void FreeMenuImages();
 HMENU BuildPopupMenu(OwnedMenu& menu);
 
 // Brings the panel to the front, tracks the menu at the cursor and destroys it.
-// The chosen command arrives at the panel window as WM_COMMAND.
+// The chosen command arrives at the panel window as WM_COMMAND. Does nothing
+// while the menu is already open (the icon's messages still arrive then).
 void ShowPopupMenu(HWND panel);
 
 // WM_MEASUREITEM and WM_DRAWITEM for items of type ODT_MENU.

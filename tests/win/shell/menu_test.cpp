@@ -400,6 +400,9 @@ struct TrackedMenu {
     bool seen = false;
     int downs = 0;  // items to move the highlight down by before looking
     std::string shot;
+    HWND owner = nullptr;
+    bool reopen = false;  // ask for the menu again while it is open
+    std::string firstRecord;  // record 0's text after that request
 };
 TrackedMenu gTracked;
 
@@ -419,6 +422,12 @@ void CALLBACK LookAtMenu(HWND, UINT, UINT_PTR timer, DWORD) {
 // Moves the highlight with the keyboard, as a user would, then looks.
 void CALLBACK HighlightInMenu(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
+    if (gTracked.reopen) {
+        // The icon's messages keep arriving while the menu is open.
+        gSettings.hotkey = 0x0652;
+        ShowPopupMenu(gTracked.owner);
+        gTracked.firstRecord = reinterpret_cast<const MenuItemRecord*>(gSkins.menuItems)->text;
+    }
     for (int i = 0; i < gTracked.downs; ++i) {
         INPUT keys[2]{};
         keys[0].type = keys[1].type = INPUT_KEYBOARD;
@@ -430,7 +439,7 @@ void CALLBACK HighlightInMenu(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 // Tracks the menu at the cursor from a visible owner and looks at it on the screen.
-TrackedMenu TrackAndLook(const char* shotName, int downs) {
+TrackedMenu TrackAndLook(const char* shotName, int downs, bool reopen = false) {
     WNDCLASSA wc{};
     wc.lpfnWndProc = OwnerProc;
     wc.hInstance = GetModuleHandleA(nullptr);
@@ -441,6 +450,8 @@ TrackedMenu TrackAndLook(const char* shotName, int downs) {
     gTracked = TrackedMenu();
     gTracked.downs = downs;
     gTracked.shot = ShotPath(shotName);
+    gTracked.owner = owner.Get();
+    gTracked.reopen = reopen;
     SetCursorPos(300, 500);
     SetTimer(nullptr, 0, 500, HighlightInMenu);
     ShowPopupMenu(owner.Get());
@@ -462,6 +473,19 @@ TEST_F(PopupMenuTest, OwnerDrawnMenuOnTheScreenIsAsTallAsItsItems) {
     const int height = shown.rect.bottom - shown.rect.top;
     EXPECT_GE(height, 7 * 20 + 3 * 16);
     EXPECT_LE(height, 7 * 30 + 3 * 16 + 12);
+}
+
+TEST_F(PopupMenuTest, AskingAgainWhileTheMenuIsOpenLeavesItAlone) {
+    ListSkins();
+    SetOption(gSettings.optionFlags, 12);
+    gSettings.hotkey = 0x0651;
+    const TrackedMenu shown = TrackAndLook("", 0, true);
+    ASSERT_TRUE(shown.seen);
+    // The open menu's records were not filled again for the newer hotkey.
+    EXPECT_EQ(shown.firstRecord, "パネルを開く(&P)...\tCtrl+Alt+Q");
+    // Once closed, the menu opens again.
+    gSettings.hotkey = 0x0651;
+    EXPECT_TRUE(TrackAndLook("", 0).seen);
 }
 
 TEST_F(PopupMenuTest, PlainMenuOnTheScreen) {
