@@ -34,9 +34,10 @@ bool HasWildcard(const char* entry) { return std::strpbrk(entry, "*?") != nullpt
 bool UseSmallIcons() { return gItems.iconSize < 25; }
 
 // The panel image list's copy of the icon at index of a system image list,
-// appended, scaled to the list's size, the first time an item of this build
+// appended (scaled to the list's size) the first time an item of this build
 // shows it; -1 when either list has none. Items with the same system icon
-// share one image: copying an icon costs more than asking the shell for it.
+// share one image: taking an icon out of one list and into another costs more
+// than asking the shell for it.
 int PanelIconFor(HIMAGELIST system, int index) {
     if (!system || !gItems.panelImages || index < 0) return -1;
     std::vector<int>& known = gItems.panelIndexOfSystemIcon;
@@ -179,10 +180,8 @@ DWORD_PTR QueryShellInfo(const char* path, SHFILEINFOA* info, UINT flags) {
 
 UINT ItemImageListFlags() {
     int bits = 0;
-    if (HDC dc = GetDC(nullptr)) {
-        bits = GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
-        ReleaseDC(nullptr, dc);
-    }
+    WindowDc screen(nullptr);
+    if (screen) bits = GetDeviceCaps(screen.Get(), BITSPIXEL) * GetDeviceCaps(screen.Get(), PLANES);
     return ImageListColorFlags(bits, Option(gSettings, 63));
 }
 
@@ -193,7 +192,7 @@ bool CreateArrowImageList() {
 
 bool CreatePanelImageList(int iconSize) {
     gItems.iconSize = iconSize > 0 ? iconSize : 16;
-    gItems.panelImages.Reset(ImageList_Create(gItems.iconSize, gItems.iconSize, ItemImageListFlags(), 16, 16));
+    gItems.panelImages.Reset(ImageList_Create(gItems.iconSize, gItems.iconSize, ItemImageListFlags(), 64, 64));
     gItems.panelIndexOfSystemIcon.clear();
     return static_cast<bool>(gItems.panelImages);
 }

@@ -1,5 +1,7 @@
 // The folder scan against real folders, shortcut files and order files.
 #include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -239,6 +241,64 @@ TEST_F(ItemModelTest, UnrepresentableNamesUseTheShortName) {
         EXPECT_NE(GetFileAttributesA(p->path), INVALID_FILE_ATTRIBUTES) << p->path;
     }
     DeleteFileW(longName.c_str());
+}
+
+}  // namespace
+
+namespace {
+
+// The pixels of one image list entry drawn transparently on a plain background.
+std::vector<uint32_t> Drawn(HIMAGELIST list, int index, int size, uint32_t background) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = size;
+    info.bmiHeader.biHeight = -size;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    std::vector<uint32_t> pixels(static_cast<size_t>(size * size), background);
+    std::memcpy(bits, pixels.data(), pixels.size() * 4);
+    ImageList_Draw(list, index, dc, 0, 0, ILD_TRANSPARENT);
+    GdiFlush();
+    std::memcpy(pixels.data(), bits, pixels.size() * 4);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    for (uint32_t& p : pixels) p &= 0xFFFFFF;
+    return pixels;
+}
+
+TEST_F(ItemModelTest, PanelIconsLookLikeTheSystemIcons) {
+    // Shortcuts showing several icons of shell32.dll, some with soft edges.
+    for (int i = 0; i < 12; ++i) {
+        IShellLinkA* link = nullptr;
+        ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                               reinterpret_cast<void**>(&link))));
+        link->SetPath(target.c_str());
+        link->SetIconLocation("shell32.dll", i * 3);
+        IPersistFile* file = nullptr;
+        link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+        wchar_t wide[MAX_PATH];
+        MultiByteToWideChar(CP_ACP, 0, dir.File(std::to_string(i) + ".lnk").c_str(), -1, wide, MAX_PATH);
+        EXPECT_TRUE(SUCCEEDED(file->Save(wide, TRUE)));
+        file->Release();
+        link->Release();
+    }
+    ASSERT_TRUE(ScanTop());
+    ASSERT_EQ(ItemCount(gItems.head), 12);
+    int distinct = 0;
+    for (const PanelItem* p = gItems.head; p; p = p->next) {
+        ASSERT_GE(p->iconIndex, 0);
+        if (p->iconIndex == distinct) ++distinct;
+        for (uint32_t background : {0xFFFFFFu, 0x000000u, 0x3366CCu})
+            EXPECT_EQ(Drawn(gItems.panelImages.Get(), p->iconIndex, 16, background),
+                      Drawn(gItems.systemSmallImages, p->systemIconIndex, 16, background))
+                << p->path << " on " << background;
+    }
+    EXPECT_GT(distinct, 1);
 }
 
 }  // namespace
