@@ -3,9 +3,7 @@
 // Prints figures; it asserts nothing.
 #include <windows.h>
 #include <commctrl.h>
-#include <objbase.h>
 #include <shellapi.h>
-#include <shlobj.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -17,6 +15,7 @@
 #include "items/item_model.h"
 #include "items/item_sort.h"
 #include "shell/shell_state.h"
+#include "win/items/shell_link.h"
 
 namespace {
 
@@ -61,26 +60,6 @@ double Median(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
-// iconIndex >= 0 gives the shortcut that icon of shell32.dll instead of its target's.
-bool MakeLink(const std::string& lnkPath, const std::string& target, int iconIndex = -1) {
-    IShellLinkA* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(&link))))
-        return false;
-    link->SetPath(target.c_str());
-    if (iconIndex >= 0) link->SetIconLocation("shell32.dll", iconIndex);
-    IPersistFile* file = nullptr;
-    bool saved = false;
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        wchar_t wide[MAX_PATH];
-        MultiByteToWideChar(CP_ACP, 0, lnkPath.c_str(), -1, wide, MAX_PATH);
-        saved = SUCCEEDED(file->Save(wide, TRUE));
-        file->Release();
-    }
-    link->Release();
-    return saved;
-}
-
 // A thousand shortcuts with spread-out times and an order file naming every
 // tenth. With distinctIcons false they point to a few system programs and
 // share their icons, as shortcuts to the same kinds of files do; with it
@@ -96,7 +75,7 @@ void Populate(const BenchFolder& dir, bool distinctIcons) {
     for (int t = 0; t < templateCount; ++t) {
         const std::string path = dir.Path() + "_template_" + std::to_string(t) + ".lnk";
         const std::string program = std::string(system) + "\\" + programs[t % 4];
-        if (MakeLink(path, program, distinctIcons ? t : -1)) templates.push_back(path);
+        if (MakeShellLink(path, program, distinctIcons ? "shell32.dll" : nullptr, t)) templates.push_back(path);
     }
     std::printf("%zu distinct shortcut templates\n", templates.size());
     std::string order;

@@ -1,31 +1,13 @@
 #include "item_fixture.h"
 
-#include <objbase.h>
-#include <shlobj.h>
-
 #include <cstring>
 #include <fstream>
 
 #include "items/core/item_list.h"
+#include "shell_link.h"
 #include "shell/files.h"
 
-bool MakeLink(const std::string& lnkPath, const std::string& target) {
-    IShellLinkA* link = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                reinterpret_cast<void**>(&link))))
-        return false;
-    link->SetPath(target.c_str());
-    IPersistFile* file = nullptr;
-    bool saved = false;
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-        wchar_t wide[MAX_PATH];
-        MultiByteToWideChar(CP_ACP, 0, lnkPath.c_str(), -1, wide, MAX_PATH);
-        saved = SUCCEEDED(file->Save(wide, TRUE));
-        file->Release();
-    }
-    link->Release();
-    return saved;
-}
+bool MakeLink(const std::string& lnkPath, const std::string& target) { return MakeShellLink(lnkPath, target); }
 
 void MakeUrl(const std::string& path, const std::string& url) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

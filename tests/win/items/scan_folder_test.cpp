@@ -1,7 +1,5 @@
 // The folder scan against real folders, shortcut files and order files.
 #include <windows.h>
-#include <objbase.h>
-#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -14,6 +12,7 @@
 #include "items/core/item_list.h"
 #include "items/item_model.h"
 #include "shell/files.h"
+#include "shell_link.h"
 
 namespace {
 
@@ -273,20 +272,8 @@ std::vector<uint32_t> Drawn(HIMAGELIST list, int index, int size, uint32_t backg
 
 TEST_F(ItemModelTest, PanelIconsLookLikeTheSystemIcons) {
     // Shortcuts showing several icons of shell32.dll, some with soft edges.
-    for (int i = 0; i < 12; ++i) {
-        IShellLinkA* link = nullptr;
-        ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                               reinterpret_cast<void**>(&link))));
-        link->SetPath(target.c_str());
-        link->SetIconLocation("shell32.dll", i * 3);
-        IPersistFile* file = nullptr;
-        link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
-        wchar_t wide[MAX_PATH];
-        MultiByteToWideChar(CP_ACP, 0, dir.File(std::to_string(i) + ".lnk").c_str(), -1, wide, MAX_PATH);
-        EXPECT_TRUE(SUCCEEDED(file->Save(wide, TRUE)));
-        file->Release();
-        link->Release();
-    }
+    for (int i = 0; i < 12; ++i)
+        ASSERT_TRUE(MakeShellLink(dir.File(std::to_string(i) + ".lnk"), target, "shell32.dll", i * 3));
     ASSERT_TRUE(ScanTop());
     ASSERT_EQ(ItemCount(gItems.head), 12);
     int distinct = 0;
