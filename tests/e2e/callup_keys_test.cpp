@@ -7,17 +7,8 @@
 
 #include "callup_support.h"
 #include "driver.h"
-#include "shell/core/option_flags.h"
 
 namespace {
-
-std::string FlagText(std::initializer_list<int> flags) {
-    OptionFlags set{};
-    for (int n : flags) SetOption(set, n);
-    char text[kOptionTextSize];
-    FormatOptionText(set, text, sizeof text);
-    return text;
-}
 
 class CallUpKeys : public testing::Test {
 protected:

@@ -8,17 +8,8 @@
 #include <string>
 
 #include "driver.h"
-#include "shell/core/option_flags.h"
 
 namespace {
-
-std::string FlagText(std::initializer_list<int> flags) {
-    OptionFlags set{};
-    for (int n : flags) SetOption(set, n);
-    char text[kOptionTextSize];
-    FormatOptionText(set, text, sizeof text);
-    return text;
-}
 
 // Flags every case starts from: previous-position placement for other
 // activations, cursor at the centre, animated scrolling, folders open in the

@@ -1,5 +1,7 @@
 #include "driver.h"
 
+#include "shell/core/option_flags.h"
+
 #include <objbase.h>
 #include <objidl.h>
 #include <shlobj.h>
@@ -18,6 +20,14 @@ WindowState ReadWindow(HWND window) {
         GetWindowRect(window, &s.rect);
     }
     return s;
+}
+
+std::string FlagText(std::initializer_list<int> flags) {
+    OptionFlags set{};
+    for (int n : flags) SetOption(set, n);
+    char text[kOptionTextSize];
+    FormatOptionText(set, text, sizeof text);
+    return text;
 }
 
 std::string WindowsPath(const std::string& path) {

@@ -4,6 +4,7 @@
 // takes screenshots.
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "temp_folder.h"
@@ -27,6 +28,9 @@ bool WaitFor(Pred pred, DWORD timeoutMs = 5000) {
         Sleep(20);
     }
 }
+
+// The stored "NFlags" text of a set holding exactly the given option flags.
+std::string FlagText(std::initializer_list<int> flags);
 
 // A Unix path turned into the drive Z: path Wine maps it to.
 std::string WindowsPath(const std::string& path);
