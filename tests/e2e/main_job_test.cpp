@@ -266,3 +266,37 @@ TEST_F(MainJob, AnAlwaysShownPanelAppearsAtStartAndStays) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MainJob, AMiddleClickOrWithFlag32ALeftClickStartsTheCurrentItem) {
+    MakeShortcuts(3);
+    WriteSettings(FlagText({2, 4, 15, 21}));
+    ASSERT_TRUE(run.Start());
+    ASSERT_TRUE(ShowByMouse());
+    ClickAt(Centre(run.Panel()), MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
+    EXPECT_TRUE(WaitRan(0));
+    EXPECT_TRUE(WaitFor([&] { return !ReadWindow(run.Panel()).visible; }));
+    ASSERT_EQ(run.Close(), 0);
+    run.Kill();
+
+    // A single left click starts nothing without flag 32...
+    ASSERT_TRUE(run.Start());
+    ASSERT_TRUE(ShowByMouse());
+    Key(VK_DOWN);
+    ClickAt(Centre(run.Panel()), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+    Sleep(500);
+    EXPECT_FALSE(Ran(1));
+    ASSERT_EQ(run.Close(), 0);
+    run.Kill();
+
+    // ...and starts the current item with it.
+    DeleteFileA((markers + "\\ran_00.txt").c_str());
+    WriteSettings(FlagText({2, 4, 15, 21, 32}));
+    ASSERT_TRUE(run.Start());
+    ASSERT_TRUE(ShowByMouse());
+    ClickAt(Centre(run.Panel()), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+    EXPECT_TRUE(WaitRan(0));
+}
+
+}  // namespace
