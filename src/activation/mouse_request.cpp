@@ -77,7 +77,9 @@ bool GestureHolds(GestureTest test, HWND target, POINT pt) {
 }  // namespace
 
 void HandleMouseRequest(HWND panel, UINT message, HWND target) {
-    if (IsMove(message)) {
+    // Moves are most of the traffic; the hover facts cost several window
+    // queries, so they are gathered only while the panel is always shown.
+    if (IsMove(message) && Option(gSettings, 8)) {
         const HoverResult hover = JudgeHover(message, GatherHoverFacts(panel));
         if (hover == HoverResult::kActivate) PressActivationKey(panel);
         if (hover != HoverResult::kNotHover) return;
