@@ -20,7 +20,7 @@
 namespace {
 
 constexpr int kShortcuts = 1000;
-constexpr int kRounds = 3;
+constexpr int kRounds = 5;
 
 // A folder under the temporary folder, removed with its files at the end.
 class BenchFolder {
@@ -53,6 +53,28 @@ double Now() {
     QueryPerformanceCounter(&counter);
     QueryPerformanceFrequency(&frequency);
     return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// The processor time this process has used, in seconds. The machine these run
+// on is shared, so wall time swings with the load; processor time much less.
+double ProcessSeconds() {
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    auto seconds = [](const FILETIME& t) {
+        return static_cast<double>((static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e7;
+    };
+    return seconds(kernel) + seconds(user);
+}
+
+struct Cost {
+    double wall, processor;
+};
+
+template <typename F>
+Cost Timed(F work) {
+    const double wall = Now(), processor = ProcessSeconds();
+    work();
+    return Cost{Now() - wall, ProcessSeconds() - processor};
 }
 
 double Median(std::vector<double> v) {
@@ -99,38 +121,36 @@ void Populate(const BenchFolder& dir, bool distinctIcons) {
 
 // The shell queries a scan of the folder has to make: one display name and
 // icon per shortcut, then one type name per item for a sort by type.
-double BareShellQueries(const std::vector<std::string>& paths, bool typeNames) {
-    const double start = Now();
+void BareShellQueries(const std::vector<std::string>& paths, bool typeNames) {
     for (const std::string& path : paths) {
         SHFILEINFOA info{};
         SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_DISPLAYNAME | SHGFI_SMALLICON);
         if (typeNames) SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, SHGFI_TYPENAME);
     }
-    return Now() - start;
 }
 
-struct Figures {
-    std::vector<double> scan, bare;
-    unsigned long calls = 0;
-};
-
+// Each round times the bare queries and then the scan, back to back, so
+// both see about the same load; the ratios are the medians of the rounds'.
 void Measure(const char* label, const BenchFolder& dir, std::initializer_list<int> flags, bool typeNames,
              const std::vector<std::string>& paths) {
     std::memset(gSettings.optionFlags, 0, sizeof gSettings.optionFlags);
     for (int n : flags) SetOption(gSettings.optionFlags, n);
-    Figures f;
+    std::vector<double> scan, bare, wallRatio, processorRatio;
+    unsigned long calls = 0;
     for (int round = 0; round < kRounds; ++round) {
-        f.bare.push_back(BareShellQueries(paths, typeNames));
+        const Cost b = Timed([&] { BareShellQueries(paths, typeNames); });
         ClearItems();
         const unsigned long before = gItems.shellCalls;
-        const double start = Now();
-        ScanFolder(&gItems.head, nullptr, dir.Path().c_str());
-        f.scan.push_back(Now() - start);
-        f.calls = gItems.shellCalls - before;
+        const Cost s = Timed([&] { ScanFolder(&gItems.head, nullptr, dir.Path().c_str()); });
+        calls = gItems.shellCalls - before;
+        scan.push_back(s.wall);
+        bare.push_back(b.wall);
+        wallRatio.push_back(s.wall / b.wall);
+        processorRatio.push_back(s.processor / b.processor);
     }
-    const double scan = Median(f.scan), bare = Median(f.bare);
-    std::printf("%-22s items %4d  scan %8.1f ms  shell calls %5lu  bare calls %8.1f ms  ratio %.2f\n", label,
-                ItemCount(gItems.head), scan * 1000, f.calls, bare * 1000, scan / bare);
+    std::printf("%-16s items %4d  scan %7.0f ms  shell calls %5lu  bare calls %7.0f ms  ratio %.2f (processor time %.2f)\n",
+                label, ItemCount(gItems.head), Median(scan) * 1000, calls, Median(bare) * 1000, Median(wallRatio),
+                Median(processorRatio));
 }
 
 // Sorting an already scanned list again, without the scan around it.
@@ -144,7 +164,7 @@ void MeasureSortOnly(const char* label, int key) {
         times.push_back(Now() - start);
         calls = gItems.shellCalls - before;
     }
-    std::printf("%-22s sort only %8.2f ms  shell calls %5lu\n", label, Median(times) * 1000, calls);
+    std::printf("%-16s sort only %8.2f ms  shell calls %5lu\n", label, Median(times) * 1000, calls);
 }
 
 std::vector<std::string> ShortcutsOf(const BenchFolder& dir) {
@@ -191,7 +211,7 @@ int main() {
         const std::vector<std::string> paths = ShortcutsOf(dir);
         BareShellQueries(paths, false);
         Measure("distinct icons", dir, {}, false, paths);
-        std::printf("%-22s panel images %d\n", "", ImageList_GetImageCount(gItems.panelImages.Get()));
+        std::printf("%-16s panel images %d\n", "", ImageList_GetImageCount(gItems.panelImages.Get()));
         ClearItems();
     }
     DestroyItemImageLists();
