@@ -7,6 +7,7 @@
 
 #include "callup_support.h"
 #include "driver.h"
+#include "input.h"
 
 namespace {
 
@@ -18,24 +19,6 @@ std::string Ini(bool hotkeyOn, int hotkey) {
     return std::string("[Window]\r\nLeft=100\r\nTop=120\r\nLeft2=300\r\nTop2=320\r\n[General]\r\nNFlags=") +
            (hotkeyOn ? "00,10" : "00,00") + ",00,00,00,00,00,00,00,00,00,00,00,00,00,00\r\nHotkey=" +
            std::to_string(hotkey) + "\r\n";
-}
-
-void PressCombination(const std::vector<WORD>& keys) {
-    std::vector<INPUT> in;
-    for (WORD k : keys) {
-        INPUT i{};
-        i.type = INPUT_KEYBOARD;
-        i.ki.wVk = k;
-        in.push_back(i);
-    }
-    for (auto k = keys.rbegin(); k != keys.rend(); ++k) {
-        INPUT i{};
-        i.type = INPUT_KEYBOARD;
-        i.ki.wVk = *k;
-        i.ki.dwFlags = KEYEVENTF_KEYUP;
-        in.push_back(i);
-    }
-    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
 }
 
 bool Visible(const KorvaneRun& run) { return ReadWindow(run.Panel()).visible; }

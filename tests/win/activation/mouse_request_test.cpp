@@ -37,7 +37,7 @@ protected:
         panel_ = MakeWindow("KorvaneTestPanel", "panel", nullptr, WS_POPUP, 600, 400, 120, 120);
         target_ = MakeWindow("KorvaneTestTop", "target", nullptr, WS_POPUP | WS_VISIBLE, 450, 50, 100, 100);
         ASSERT_TRUE(catcher_.Registered());
-        Pump(30);
+        PumpMessages(30);
         catcher_.Caught(0);  // nothing left over from an earlier case
     }
     void TearDown() override {
@@ -176,7 +176,7 @@ TEST_F(MouseRequest, HoverActivatesTheAlwaysShownPanelOnlyWithFlagFiftySix) {
     SetOption(gSettings.optionFlags, 8);
     SetWindowPos(panel_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     SetForegroundWindow(target_);
-    Pump(50);
+    PumpMessages(50);
     SetCursorPos(650, 450);
     ASSERT_EQ(WindowFromPoint(POINT{650, 450}), panel_);
     Request(WM_MOUSEMOVE, panel_);

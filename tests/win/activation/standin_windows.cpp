@@ -40,7 +40,7 @@ StandinDesktop::StandinDesktop(bool underProgman) {
     item.mask = LVIF_TEXT | LVIF_IMAGE;
     item.pszText = const_cast<char*>("icon");
     SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    Pump(50);
+    PumpMessages(50);
 }
 
 StandinDesktop::~StandinDesktop() {
@@ -130,14 +130,3 @@ std::string MessageBoxWatcher::Texts() {
     return texts_;
 }
 
-void Pump(DWORD ms) {
-    const DWORD start = GetTickCount();
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(5);
-    } while (GetTickCount() - start < ms);
-}

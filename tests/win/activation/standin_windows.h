@@ -4,6 +4,8 @@
 // that catches the activation hot key, and a watcher that answers our
 // message boxes.
 #include <windows.h>
+
+#include "input.h"
 #include <commctrl.h>
 
 #include <atomic>
@@ -66,4 +68,3 @@ private:
 };
 
 // Runs the message loop for ms milliseconds.
-void Pump(DWORD ms);

@@ -83,7 +83,7 @@ TEST_F(HookLibrary, TheStandardLibraryLoadsAndForwardsMouseEventsToThePanel) {
 
     // A pointer move over a window of ours reaches the panel as a request.
     HWND target = MakeWindow("KorvaneTestTop", "target", nullptr, WS_POPUP | WS_VISIBLE, 300, 300, 100, 100);
-    Pump(50);
+    PumpMessages(50);
     SetCursorPos(340, 340);
     SetCursorPos(350, 350);
     bool forwarded = false;
@@ -133,7 +133,7 @@ TEST_F(HookLibrary, AMissingFileShowsWhichLibraryAndThatMouseActivationIsOff) {
     MessageBoxWatcher boxes;
     StartMouseActivation(panel_);
     EXPECT_EQ(gHook.library, nullptr);
-    Pump(300);
+    PumpMessages(300);
     char expected[256];
     std::snprintf(expected, sizeof expected, LoadText(IDS_LOAD_LIBRARY_FAILED).c_str(), "Korvane.dll");
     EXPECT_EQ(boxes.Texts(), std::string(expected) + "|" + LoadText(IDS_MOUSE_UNAVAILABLE));
@@ -145,7 +145,7 @@ TEST_F(HookLibrary, AStandardLibraryOfAnotherVersionIsRefused) {
     EXPECT_EQ(LoadHookLibrary(panel_), 0u);
     EXPECT_EQ(gHook.library, nullptr);
     EXPECT_EQ(GetModuleHandleA(folder_.File(kStandardHookFile).c_str()), nullptr) << "freed again";
-    Pump(300);
+    PumpMessages(300);
     EXPECT_EQ(boxes.Texts(), LoadText(IDS_HOOK_VERSION_MISMATCH));
 }
 
@@ -167,7 +167,7 @@ TEST_F(HookLibrary, ALibraryWithoutTheExportsIsFreedWithoutAMessageOfItsOwn) {
     MessageBoxWatcher boxes;
     EXPECT_EQ(LoadHookLibrary(panel_), 0u);
     EXPECT_EQ(gHook.library, nullptr);
-    Pump(300);
+    PumpMessages(300);
     EXPECT_EQ(boxes.Texts(), "");
 }
 

@@ -48,17 +48,6 @@ LRESULT CALLBACK ControlHost::Proc(HWND window, UINT message, WPARAM wParam, LPA
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void PumpMessages(DWORD ms) {
-    const DWORD start = GetTickCount();
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(5);
-    } while (GetTickCount() - start < ms);
-}
 
 Surface32::Surface32(int w, int h, COLORREF clear) : dc_(CreateCompatibleDC(nullptr)) {
     BITMAPINFO bi{};

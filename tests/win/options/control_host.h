@@ -4,6 +4,8 @@
 // the WM_COMMAND notifications it receives.
 #include <windows.h>
 
+#include "input.h"
+
 #include <functional>
 #include <vector>
 
@@ -34,10 +36,6 @@ private:
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     HWND window_ = nullptr;
 };
-
-// Pumps this thread's messages for a while, so that posted input and paints
-// are handled.
-void PumpMessages(DWORD ms = 50);
 
 // A 32-bit surface of w x h for drawing items into, cleared to one colour.
 class Surface32 {

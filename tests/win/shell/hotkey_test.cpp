@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "input.h"
 #include "shell/hotkeys.h"
 
 namespace {
@@ -30,24 +31,6 @@ std::string Text(uint16_t value) {
     char out[80];
     GetHotkeyText(value, out, sizeof out);
     return out;
-}
-
-void Press(const std::vector<WORD>& keys) {
-    std::vector<INPUT> in;
-    for (WORD k : keys) {
-        INPUT i{};
-        i.type = INPUT_KEYBOARD;
-        i.ki.wVk = k;
-        in.push_back(i);
-    }
-    for (auto k = keys.rbegin(); k != keys.rend(); ++k) {
-        INPUT i{};
-        i.type = INPUT_KEYBOARD;
-        i.ki.wVk = *k;
-        i.ki.dwFlags = KEYEVENTF_KEYUP;
-        in.push_back(i);
-    }
-    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
 }
 
 // The WM_HOTKEY lParam the window receives within the time, or 0.
@@ -85,7 +68,7 @@ TEST(Hotkey, ExtendedKeyBitOfTheControlIsIgnored) {
 TEST(Hotkey, PressingTheCombinationDeliversTheHotkey) {
     HotkeyWindow panel;
     ASSERT_TRUE(RegisterPanelHotkey(panel.Get(), 0, 0x0651));
-    Press({VK_CONTROL, VK_MENU, 'Q'});
+    PressCombination({VK_CONTROL, VK_MENU, 'Q'});
     const LPARAM lParam = WaitForHotkey(panel.Get(), 2000);
     EXPECT_EQ(HIWORD(lParam), 'Q');
     EXPECT_EQ(LOWORD(lParam), MOD_CONTROL | MOD_ALT);
