@@ -61,7 +61,7 @@ TEST_F(CallUpKeys, AcceleratorStartsAnItemShownInARowWithFlag42) {
     MakeShortcuts(1);  // on the row below the cursor
     Start(FlagText({4, 15, 21, 42}));
     Key('A');
-    EXPECT_TRUE(WaitFor([&] { return Ran(1); }, 8000));
+    EXPECT_TRUE(WaitFor([&] { return Ran(1); }));
     EXPECT_FALSE(Ran(0));
     EXPECT_EQ(run_.Close(), 0);
 }

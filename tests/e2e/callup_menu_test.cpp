@@ -9,6 +9,7 @@
 
 #include "callup_support.h"
 #include "driver.h"
+#include "input.h"
 
 namespace {
 
@@ -76,7 +77,7 @@ protected:
         // The menu opens at the cursor; where the program sees the cursor
         // after another process moved it is up to Wine, so only its
         // contents are checked here (the Win32 tests check the position).
-        SetCursorPos(at.x, at.y);
+        PlacePointer(at.x, at.y);
         PostMessageA(run_.Panel(), kNotifyIcon, kTrayId, WM_RBUTTONUP);
         HWND menu = nullptr;
         WaitFor([&] {

@@ -10,6 +10,7 @@
 
 #include "callup_support.h"
 #include "driver.h"
+#include "input.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ POINT FindIconInTaskbar() {
 
 
 void DoubleClickAt(POINT p) {
-    SetCursorPos(p.x, p.y);
+    PlacePointer(p.x, p.y);
     Sleep(50);
     INPUT clicks[4]{};
     for (int i = 0; i < 4; ++i) {

@@ -34,7 +34,7 @@ protected:
         Sleep(150);
     }
     bool WaitRan(const std::string& marker) const {
-        return WaitFor([&] { return run.Folder().Exists("markers\\ran_" + marker + ".txt"); }, 8000);
+        return WaitFor([&] { return run.Folder().Exists("markers\\ran_" + marker + ".txt"); });
     }
     int RanCount() const {
         int n = 0;

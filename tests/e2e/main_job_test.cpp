@@ -8,6 +8,7 @@
 #include <string>
 
 #include "driver.h"
+#include "input.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ void MouseWheel(int delta) {
 }
 
 void ClickAt(POINT screen, DWORD down, DWORD up) {
-    SetCursorPos(screen.x, screen.y);
+    PlacePointer(screen.x, screen.y);
     Sleep(50);
     INPUT in[2] = {};
     in[0].type = in[1].type = INPUT_MOUSE;
@@ -76,7 +77,7 @@ protected:
         std::snprintf(name, sizeof name, "markers\\ran_%02d.txt", i);
         return run.Folder().Exists(name);
     }
-    bool WaitRan(int i) const { return WaitFor([&] { return Ran(i); }, 8000); }
+    bool WaitRan(int i) const { return WaitFor([&] { return Ran(i); }); }
     int RanCount() const {
         int n = 0;
         for (int i = 0; i < 40; ++i) n += Ran(i);
@@ -95,7 +96,7 @@ TEST_F(MainJob, SlashHShowsThePanelAtTheMouseCursor) {
     MakeShortcuts(3);
     WriteSettings(FlagText(kBase));
     ASSERT_TRUE(run.Start());
-    SetCursorPos(500, 400);
+    ASSERT_TRUE(PlacePointer(500, 400));
     ASSERT_TRUE(ShowByMouse());
     const WindowState s = ReadWindow(run.Panel());
     const int width = s.rect.right - s.rect.left;
@@ -112,7 +113,7 @@ TEST_F(MainJob, KeysAndWheelMoveToTheRightItemAndEnterStartsIt) {
     ASSERT_TRUE(ShowByMouse());
     Key(VK_DOWN);   // 1
     Key(VK_NEXT);   // 1 + 5 = 6
-    SetCursorPos(Centre(run.Panel()).x, Centre(run.Panel()).y);
+    ASSERT_TRUE(PlacePointer(Centre(run.Panel()).x, Centre(run.Panel()).y));
     MouseWheel(-120);  // one notch towards the user: 7
     Sleep(200);
     Key(VK_UP);  // 6
@@ -196,7 +197,7 @@ TEST_F(MainJob, WithoutFlag21TheShellOpensTheFolder) {
         explorer = FindWindowA(nullptr, "sub");
         if (!explorer) explorer = FindWindowA(nullptr, (shortcuts + "\\sub").c_str());
         return explorer != nullptr;
-    }, 8000));
+    }));
     if (explorer) PostMessageA(explorer, WM_CLOSE, 0, 0);
     EXPECT_EQ(RanCount(), 0);
 }

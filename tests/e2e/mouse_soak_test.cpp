@@ -98,12 +98,28 @@ TEST(MouseSoak, HundredThousandEventsThroughTheHookInASecondProcess) {
     std::printf("soak: %ld mouse messages reached the stand-in in %lu ms; private bytes stand-in %zu -> %zu, "
                 "panel %zu -> %zu\n",
                 received, elapsed, appBefore, appAfter, panelBefore, panelAfter);
-    // Wheel turns are never merged, so at least a third arrive one by one.
-    EXPECT_GE(received, 33000);
+    // How many of a flood get through depends on how busy the machine is:
+    // moves are merged and a loaded system drops some input. A hook that
+    // swallowed events would let next to none through.
+    EXPECT_GE(received, 10000);
     EXPECT_TRUE(run.Running());
     EXPECT_LT(appAfter, appBefore + 1024 * 1024);
     EXPECT_LT(panelAfter, panelBefore + 1024 * 1024);
     EXPECT_FALSE(ReadWindow(run.Panel()).visible) << "nothing in the soak is a gesture";
+
+    // Paced wheel turns after the flood each arrive: the hook passes every
+    // event on, it only looked at them.
+    const long beforePaced = app.MouseMessages();
+    for (int i = 0; i < 30; ++i) {
+        INPUT in{};
+        in.type = INPUT_MOUSE;
+        in.mi.dwFlags = MOUSEEVENTF_WHEEL;
+        in.mi.mouseData = i % 2 ? WHEEL_DELTA : static_cast<DWORD>(-WHEEL_DELTA);
+        SendInput(1, &in, sizeof in);
+        Sleep(20);
+    }
+    EXPECT_TRUE(WaitFor([&] { return app.MouseMessages() - beforePaced >= 30; }, 10000))
+        << app.MouseMessages() - beforePaced << " of 30 paced wheel turns arrived";
 
     // The hook still works afterwards, once the panel has worked through the
     // requests still queued (posted, they wait behind the flood).

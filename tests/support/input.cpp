@@ -29,3 +29,22 @@ void PumpMessages(DWORD ms) {
         Sleep(5);
     } while (GetTickCount() - start < ms);
 }
+
+bool PlacePointer(int x, int y) {
+    auto there = [&] {
+        POINT pt;
+        return GetCursorPos(&pt) && pt.x == x && pt.y == y;
+    };
+    const DWORD start = GetTickCount();
+    int steady = 0;
+    while (GetTickCount() - start < 5000) {
+        if (!there()) {
+            steady = 0;
+            SetCursorPos(x, y);
+        } else if (++steady == 3) {
+            return true;
+        }
+        Sleep(20);
+    }
+    return false;
+}

@@ -19,8 +19,10 @@ struct WindowState {
 HWND FindPanel();
 WindowState ReadWindow(HWND window);
 // Polls until pred() holds or the time runs out; returns the last pred().
+// The default wait is long because a loaded machine can be slow to answer;
+// a check that holds returns at once.
 template <typename Pred>
-bool WaitFor(Pred pred, DWORD timeoutMs = 5000) {
+bool WaitFor(Pred pred, DWORD timeoutMs = 15000) {
     const DWORD start = GetTickCount();
     for (;;) {
         if (pred()) return true;

@@ -104,7 +104,7 @@ TEST_F(MouseRequest, WithoutSendInputTheKeyIsPressedAllTheSame) {
 
 TEST_F(MouseRequest, TwoPressesAtThePointerFormADoubleClickInModeZero) {
     Mode(0);
-    SetCursorPos(480, 80);
+    ASSERT_TRUE(PlacePointer(480, 80));
     Request(WM_MBUTTONDOWN, target_);
     Request(WM_MBUTTONUP, target_);
     EXPECT_FALSE(catcher_.Caught(50));
@@ -117,10 +117,10 @@ TEST_F(MouseRequest, TwoPressesAtThePointerFormADoubleClickInModeZero) {
 
 TEST_F(MouseRequest, APointerMovedBetweenThePressesIsNoDoubleClick) {
     Mode(9);
-    SetCursorPos(480, 80);
+    ASSERT_TRUE(PlacePointer(480, 80));
     Request(WM_RBUTTONDOWN, target_);
     Request(WM_RBUTTONUP, target_);
-    SetCursorPos(481, 80);
+    ASSERT_TRUE(PlacePointer(481, 80));
     Request(WM_RBUTTONDOWN, target_);
     EXPECT_FALSE(catcher_.Caught(150));
 }
@@ -128,10 +128,10 @@ TEST_F(MouseRequest, APointerMovedBetweenThePressesIsNoDoubleClick) {
 TEST_F(MouseRequest, LeftDoubleClickFiresOnEmptyDesktopSpaceButNotOnAnIcon) {
     StandinDesktop desktop;
     Mode(4);
-    SetCursorPos(desktop.IconCentre().x, desktop.IconCentre().y);
+    ASSERT_TRUE(PlacePointer(desktop.IconCentre().x, desktop.IconCentre().y));
     Request(WM_LBUTTONDBLCLK, desktop.list);
     EXPECT_FALSE(catcher_.Caught(150));
-    SetCursorPos(desktop.EmptySpace().x, desktop.EmptySpace().y);
+    ASSERT_TRUE(PlacePointer(desktop.EmptySpace().x, desktop.EmptySpace().y));
     Request(WM_LBUTTONDBLCLK, desktop.list);
     EXPECT_TRUE(catcher_.Caught());
     // Around the list, in the view, there are no icons to test against.
@@ -146,10 +146,10 @@ TEST_F(MouseRequest, LeftDoubleClickFiresOnEmptyDesktopSpaceButNotOnAnIcon) {
 TEST_F(MouseRequest, DesktopWheelModesTestTheWindowUnderThePointer) {
     StandinDesktop desktop;
     Mode(7);
-    SetCursorPos(desktop.EmptySpace().x, desktop.EmptySpace().y);
+    ASSERT_TRUE(PlacePointer(desktop.EmptySpace().x, desktop.EmptySpace().y));
     Request(WM_MOUSEWHEEL, target_);  // the event's own window does not matter
     EXPECT_TRUE(catcher_.Caught());
-    SetCursorPos(480, 80);
+    ASSERT_TRUE(PlacePointer(480, 80));
     Request(WM_MOUSEWHEEL, desktop.list);
     EXPECT_FALSE(catcher_.Caught(150));
 }
@@ -166,7 +166,7 @@ TEST_F(MouseRequest, TaskbarModesCompareWithTheTaskbarRecordedAtLoad) {
     Request(WM_MBUTTONDOWN, target_);
     EXPECT_FALSE(catcher_.Caught(150));
     Mode(8);
-    SetCursorPos(20, 515);
+    ASSERT_TRUE(PlacePointer(20, 515));
     Request(WM_MOUSEWHEEL, target_);
     EXPECT_TRUE(catcher_.Caught());
     DestroyWindow(taskbar);
@@ -177,7 +177,7 @@ TEST_F(MouseRequest, HoverActivatesTheAlwaysShownPanelOnlyWithFlagFiftySix) {
     SetWindowPos(panel_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     SetForegroundWindow(target_);
     PumpMessages(50);
-    SetCursorPos(650, 450);
+    ASSERT_TRUE(PlacePointer(650, 450));
     ASSERT_EQ(WindowFromPoint(POINT{650, 450}), panel_);
     Request(WM_MOUSEMOVE, panel_);
     EXPECT_FALSE(catcher_.Caught(150));
@@ -192,7 +192,7 @@ TEST_F(MouseRequest, HoverActivatesTheAlwaysShownPanelOnlyWithFlagFiftySix) {
     Request(WM_MOUSEMOVE, panel_);
     gShell.active = WA_INACTIVE;
     EXPECT_FALSE(catcher_.Caught(150));
-    SetCursorPos(480, 80);  // off the panel
+    ASSERT_TRUE(PlacePointer(480, 80));  // off the panel
     Request(WM_MOUSEMOVE, target_);
     EXPECT_FALSE(catcher_.Caught(150));
 }

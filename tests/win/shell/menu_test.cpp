@@ -17,6 +17,7 @@
 #include "shell/popup_menu.h"
 #include "shell/shell_state.h"
 #include "skin/skin_list.h"
+#include "input.h"
 #include "menu_capture.h"
 #include "temp_folder.h"
 
@@ -452,7 +453,7 @@ TrackedMenu TrackAndLook(const char* shotName, int downs, bool reopen = false) {
     gTracked.shot = ShotPath(shotName);
     gTracked.owner = owner.Get();
     gTracked.reopen = reopen;
-    SetCursorPos(300, 500);
+    PlacePointer(300, 500);
     SetTimer(nullptr, 0, 500, HighlightInMenu);
     ShowPopupMenu(owner.Get());
     return gTracked;

@@ -11,6 +11,7 @@
 #include "view/panel_surfaces.h"
 #include "view/row_tooltip.h"
 #include "view/view_state.h"
+#include "input.h"
 #include "view_fixture.h"
 
 namespace {
@@ -183,7 +184,7 @@ TEST_F(PanelPartsTest, BorderHitsOnlyOnResizableSkins) {
 
 TEST_F(PanelPartsTest, PlacementAtTheCursorAndThePreviousPosition) {
     Layout();
-    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 5, 300);
+    ASSERT_TRUE(PlacePointer(GetSystemMetrics(SM_CXSCREEN) - 5, 300));
     POINT cursor;
     GetCursorPos(&cursor);
     for (int f : {4, 15}) SetOption(f);

@@ -143,7 +143,7 @@ TEST_F(PrimitivesTest, DegenerateSkinsNeitherHangNorWriteOutside) {
     DrawNineGrid(dst.dc, 10, 10, 20, 20, set, 0x100, true);
     DrawNineGrid(dst.dc, 10, 10, 0, 20, set, 0x100, true);
     DrawNineGrid(dst.dc, 10, 10, -20, -20, set, 0x100, true);
-    EXPECT_LT(GetTickCount() - start, 2000u);
+    EXPECT_LT(GetTickCount() - start, 10000u);  // no tile loop over the huge sizes
     // The one-pixel middle-left piece tiled down its column, inside the rectangle only.
     EXPECT_TRUE(SameRgb(GetPixel(dst.dc, 10, 20), RGB(0, 0, 200)));
     EXPECT_TRUE(SameRgb(GetPixel(dst.dc, 9, 20), RGB(7, 7, 7)));
