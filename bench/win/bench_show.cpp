@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "activation/blocked_apps.h"
 #include "driver.h"
 #include "shell/core/text.h"
 #include "shell/panel_window.h"
@@ -128,6 +129,14 @@ int main() {
         ShowWindow(panel, SW_HIDE);
     });
     timeIt("ForceForeground", [&] { ForceForeground(panel); });
+    timeIt("IsBlockedApplication (foreground)", [] { IsBlockedApplication(GetForegroundWindow()); });
+    timeIt("PlayEventSound (none set)", [] { PlayEventSound(kSoundOpen); });
+    timeIt("show, bring forward, hide", [&] {
+        SetWindowPos(panel, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        ForceForeground(panel);
+        ShowWindow(panel, SW_HIDE);
+    });
     timeIt("SaveWindowPosition", [&] { SaveWindowPosition(panel); });
 
     std::printf("window creation with %d items (scan, skin, layout): %.1f ms\n", kItems, (created - start) * 1000.0);
