@@ -26,9 +26,7 @@ double BestMs(F f, int reps) {
 
 int main() {
     // A 208 x 274 panel (the demo skin) and a 1920 x 1080 screen's worth.
-    const struct {
-        int w, h;
-    } sizes[] = {{208, 274}, {1920, 1080}};
+    const struct { int w, h; } sizes[] = {{208, 274}, {1920, 1080}};
     std::mt19937 rng(1);
     volatile uint8_t sink = 0;
     for (const auto& s : sizes) {
@@ -39,14 +37,17 @@ int main() {
         const int reps = count > 1000000 ? 20 : 200;
         const double copy = BestMs([&] { std::memcpy(out.data(), to.data(), out.size()); }, reps);
         sink = sink + out[count / 2];
-        const double plain = BestMs([&] { BlendPixels(out.data(), from.data(), to.data(), s.w, s.h, 4, 128, false); }, reps);
+        const double plain =
+            BestMs([&] { BlendPixels(out.data(), from.data(), to.data(), s.w, s.h, 4, 128, false); }, reps);
         sink = sink + out[count / 3];
-        const double simd = BestMs([&] { BlendPixels(out.data(), from.data(), to.data(), s.w, s.h, 4, 128, true); }, reps);
+        const double simd =
+            BestMs([&] { BlendPixels(out.data(), from.data(), to.data(), s.w, s.h, 4, 128, true); }, reps);
         sink = sink + out[count / 4];
         const double mb = count * 4 / 1e6;
-        std::printf("%4d x %4d: memcpy %.3f ms (%.0f MB/s), plain %.3f ms (%.0f MB/s), vector %.3f ms (%.0f MB/s); "
-                    "vector/memcpy speed %.2f\n",
-                    s.w, s.h, copy, mb / copy * 1000, plain, mb / plain * 1000, simd, mb / simd * 1000, copy / simd);
+        std::printf(
+            "%4d x %4d: memcpy %.3f ms (%.0f MB/s), plain %.3f ms (%.0f MB/s), vector %.3f ms (%.0f MB/s); "
+            "vector/memcpy speed %.2f\n",
+            s.w, s.h, copy, mb / copy * 1000, plain, mb / plain * 1000, simd, mb / simd * 1000, copy / simd);
     }
     return 0;
 }

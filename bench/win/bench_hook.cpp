@@ -46,10 +46,10 @@ int main() {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "KorvaneBenchWindow";
     RegisterClassA(&wc);
-    HWND panel = CreateWindowA(wc.lpszClassName, "panel", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance,
-                               nullptr);
-    HWND other = CreateWindowA(wc.lpszClassName, "other", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance,
-                               nullptr);
+    HWND panel =
+        CreateWindowA(wc.lpszClassName, "panel", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
+    HWND other =
+        CreateWindowA(wc.lpszClassName, "other", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr);
     gCompatShared.panel = panel;
 
     MOUSEHOOKSTRUCT event{};

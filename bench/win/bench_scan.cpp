@@ -90,8 +90,8 @@ void Populate(const BenchFolder& dir, bool distinctIcons) {
     char system[MAX_PATH];
     GetSystemDirectoryA(system, MAX_PATH);
     const char* programs[] = {"notepad.exe", "cmd.exe", "regedit.exe", "winver.exe"};
-    const int iconCount = static_cast<int>(
-        reinterpret_cast<UINT_PTR>(ExtractIconA(GetModuleHandleA(nullptr), (std::string(system) + "\\shell32.dll").c_str(), UINT(-1))));
+    const int iconCount = static_cast<int>(reinterpret_cast<UINT_PTR>(
+        ExtractIconA(GetModuleHandleA(nullptr), (std::string(system) + "\\shell32.dll").c_str(), UINT(-1))));
     const int templateCount = distinctIcons ? (iconCount > 0 ? iconCount : 1) : 4;
     std::vector<std::string> templates;
     for (int t = 0; t < templateCount; ++t) {
@@ -148,9 +148,10 @@ void Measure(const char* label, const BenchFolder& dir, std::initializer_list<in
         wallRatio.push_back(s.wall / b.wall);
         processorRatio.push_back(s.processor / b.processor);
     }
-    std::printf("%-16s items %4d  scan %7.0f ms  shell calls %5lu  bare calls %7.0f ms  ratio %.2f (processor time %.2f)\n",
-                label, ItemCount(gItems.head), Median(scan) * 1000, calls, Median(bare) * 1000, Median(wallRatio),
-                Median(processorRatio));
+    std::printf(
+        "%-16s items %4d  scan %7.0f ms  shell calls %5lu  bare calls %7.0f ms  ratio %.2f (processor time %.2f)\n",
+        label, ItemCount(gItems.head), Median(scan) * 1000, calls, Median(bare) * 1000, Median(wallRatio),
+        Median(processorRatio));
 }
 
 // Sorting an already scanned list again, without the scan around it.

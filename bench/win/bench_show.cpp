@@ -141,11 +141,13 @@ int main() {
 
     std::printf("window creation with %d items (scan, skin, layout): %.1f ms\n", kItems, (created - start) * 1000.0);
     if (!show.empty())
-        std::printf("activation request to shown, no fade: median %.3f ms, max %.3f ms over %zu shows (target <= 5 ms)\n",
-                    show[show.size() / 2], show.back(), show.size());
-    std::printf("private memory: %.2f MB before the window, %.2f MB with %d items, %.2f MB after the shows "
-                "(target <= 8 MB)\n",
-                before, after, kItems, peak);
+        std::printf(
+            "activation request to shown, no fade: median %.3f ms, max %.3f ms over %zu shows (target <= 5 ms)\n",
+            show[show.size() / 2], show.back(), show.size());
+    std::printf(
+        "private memory: %.2f MB before the window, %.2f MB with %d items, %.2f MB after the shows "
+        "(target <= 8 MB)\n",
+        before, after, kItems, peak);
     DestroyWindow(panel);
     CoUninitialize();
     return 0;

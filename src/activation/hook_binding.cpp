@@ -42,7 +42,8 @@ UINT LoadHookLibrary(HWND panel) {
     const bool compatibility = Option(gSettings, 50);
     const char* fileName = compatibility ? kCompatibilityHookFile : kStandardHookFile;
     char path[MAX_PATH];
-    if (std::snprintf(path, sizeof path, "%s\\%s", gSettings.programFolder, fileName) >= static_cast<int>(sizeof path)) {
+    if (std::snprintf(path, sizeof path, "%s\\%s", gSettings.programFolder, fileName) >=
+        static_cast<int>(sizeof path)) {
         ShowLoadFailure(panel, fileName);
         return 0;
     }

@@ -54,10 +54,10 @@ private:
 bool NtPointIsEmpty(HWND listView, POINT client) {
     OwnedLibrary kernel(LoadSystemLibrary("kernel32.dll"));
     if (!kernel) return true;
-    auto alloc = reinterpret_cast<VirtualAllocExFn>(
-        reinterpret_cast<void*>(GetProcAddress(kernel.Get(), "VirtualAllocEx")));
-    auto free = reinterpret_cast<VirtualFreeExFn>(
-        reinterpret_cast<void*>(GetProcAddress(kernel.Get(), "VirtualFreeEx")));
+    auto alloc =
+        reinterpret_cast<VirtualAllocExFn>(reinterpret_cast<void*>(GetProcAddress(kernel.Get(), "VirtualAllocEx")));
+    auto free =
+        reinterpret_cast<VirtualFreeExFn>(reinterpret_cast<void*>(GetProcAddress(kernel.Get(), "VirtualFreeEx")));
     if (!alloc || !free) return false;
     DWORD processId = 0;
     GetWindowThreadProcessId(listView, &processId);

@@ -8,8 +8,8 @@
 #include "activation/desktop_windows.h"
 #include "shell/files.h"
 
-volatile CompatHookShared gCompatShared __attribute__((section(".shareda"), shared)) = {nullptr, nullptr, nullptr,
-                                                                                        nullptr, 0};
+volatile CompatHookShared gCompatShared
+    __attribute__((section(".shareda"), shared)) = {nullptr, nullptr, nullptr, nullptr, 0};
 
 namespace {
 

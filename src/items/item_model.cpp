@@ -207,7 +207,8 @@ void LookUpSystemImageLists() {
     SHFILEINFOA info{};
     gItems.systemSmallImages =
         reinterpret_cast<HIMAGELIST>(SHGetFileInfoA("", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
-    gItems.systemLargeImages = reinterpret_cast<HIMAGELIST>(SHGetFileInfoA("", 0, &info, sizeof info, SHGFI_SYSICONINDEX));
+    gItems.systemLargeImages =
+        reinterpret_cast<HIMAGELIST>(SHGetFileInfoA("", 0, &info, sizeof info, SHGFI_SYSICONINDEX));
 }
 
 bool AddItem(PanelItem** head, PanelItem* parent, const char* folder, const char* entry) {

@@ -12,14 +12,14 @@
 #include "shell/handles.h"
 
 struct ItemModel {
-    PanelItem* head = nullptr;      // the item list: first top-level item
-    OwnedImageList panelImages;     // every item icon, square at iconSize
-    OwnedImageList arrowImages;     // the folder arrows; the skin sizes and fills it
+    PanelItem* head = nullptr;               // the item list: first top-level item
+    OwnedImageList panelImages;              // every item icon, square at iconSize
+    OwnedImageList arrowImages;              // the folder arrows; the skin sizes and fills it
     HIMAGELIST systemSmallImages = nullptr;  // the system's shared lists, never destroyed
     HIMAGELIST systemLargeImages = nullptr;
-    int iconSize = 16;              // the skin's; 24 or less takes the small system icons
+    int iconSize = 16;                        // the skin's; 24 or less takes the small system icons
     std::vector<int> panelIndexOfSystemIcon;  // panel image of each system icon copied so far, or -1
-    unsigned long shellCalls = 0;   // shell file-information queries made so far
+    unsigned long shellCalls = 0;             // shell file-information queries made so far
 };
 
 extern ItemModel gItems;

@@ -54,8 +54,8 @@ LRESULT CALLBACK CheckListProc(HWND list, UINT message, WPARAM wParam, LPARAM lP
     switch (message) {
         case WM_CHAR:
             if (wParam == VK_SPACE) {
-                const int index = static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
-                                                                MAKELPARAM(LVNI_SELECTED, 0)));
+                const int index = static_cast<int>(
+                    SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_SELECTED, 0)));
                 if (const CheckListRow* row = RowAt(list, index)) {
                     const RowClick space = SpaceOnRow(row->flags);
                     if (space.toggle) SetCheckListRowTicked(list, index, (row->flags & kRowTicked) == 0);
@@ -130,8 +130,8 @@ bool SetUpCheckList(HWND list, int controlId, HINSTANCE module, int bitmapId) {
         gCheckList.boldFont.Reset(CreateFontIndirectA(&font));
     }
     OpenTheme();
-    gCheckList.previousProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CheckListProc)));
+    gCheckList.previousProc =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CheckListProc)));
     return true;
 }
 

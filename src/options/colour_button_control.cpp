@@ -24,7 +24,8 @@ bool DrawColourButton(const DRAWITEMSTRUCT* draw, const ButtonDecoration* table)
         const KRect button{rc.left, rc.top, rc.right, rc.bottom};
         const IconButtonPlan shifted = PlanIconButton(button, look, !ButtonThemed(*row));
         if (look.focused) {
-            RECT focus{shifted.focusRect.left, shifted.focusRect.top, shifted.focusRect.right, shifted.focusRect.bottom};
+            RECT focus{shifted.focusRect.left, shifted.focusRect.top, shifted.focusRect.right,
+                       shifted.focusRect.bottom};
             DrawFocusRect(dc, &focus);
         }
         const ColourButtonPlan plan = PlanColourButton(shifted.content);

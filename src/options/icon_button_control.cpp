@@ -25,8 +25,8 @@ void DrawCaption(HDC dc, HWND button, const ButtonDecoration& row, const ButtonL
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     const int y = content.top + (content.bottom - content.top - size.cy) / 2;
-    DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text), static_cast<WPARAM>(lstrlenA(text)), textX, y,
-               0, 0, DST_PREFIXTEXT | (look.disabled ? DSS_DISABLED : DSS_NORMAL));
+    DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(text), static_cast<WPARAM>(lstrlenA(text)), textX, y, 0,
+               0, DST_PREFIXTEXT | (look.disabled ? DSS_DISABLED : DSS_NORMAL));
 }
 
 }  // namespace

@@ -33,8 +33,8 @@ ImageCombo* CreateImageCombo(HWND combo, HINSTANCE module, int bitmapId, COLORRE
     if (!record) return nullptr;
     record->combo = combo;
     if (bitmapId != -1)
-        record->images.Reset(ImageList_LoadImageA(module, MAKEINTRESOURCEA(bitmapId), 16, 0, mask, IMAGE_BITMAP,
-                                                  LR_CREATEDIBSECTION));
+        record->images.Reset(
+            ImageList_LoadImageA(module, MAKEINTRESOURCEA(bitmapId), 16, 0, mask, IMAGE_BITMAP, LR_CREATEDIBSECTION));
     OpenTheme(record);
     return record;
 }

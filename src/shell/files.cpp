@@ -7,8 +7,8 @@
 #include "shell/handles.h"
 
 char* ReadWholeFile(const char* path, DWORD* size) {
-    OwnedFile file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                               nullptr));
+    OwnedFile file(
+        CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return nullptr;
     LARGE_INTEGER length;
     if (!GetFileSizeEx(file.Get(), &length) || length.QuadPart >= 0x7FFFFFFF) return nullptr;

@@ -126,8 +126,8 @@ INT_PTR RunKeyDialog(HWND owner, Settings& settings) {
     // the dialog holds it for as long as it is open.
     state.holdsImages = HoldButtonImages();
     HINSTANCE module = gShell.instance ? gShell.instance : GetModuleHandleA(nullptr);
-    const INT_PTR result = DialogBoxParamA(module, MAKEINTRESOURCEA(IDD_KEYS), owner, KeyDialogProc,
-                                           reinterpret_cast<LPARAM>(&state));
+    const INT_PTR result =
+        DialogBoxParamA(module, MAKEINTRESOURCEA(IDD_KEYS), owner, KeyDialogProc, reinterpret_cast<LPARAM>(&state));
     if (state.holdsImages) ReleaseButtonImages();
     return result;
 }

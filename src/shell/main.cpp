@@ -50,8 +50,7 @@ void BindUser32() {
     HMODULE lookup = gShell.layeredUser32;
     if (!lookup) lookup = gShell.inputUser32 = LoadSystemLibrary("user32.dll");
     if (lookup)
-        gShell.sendInput =
-            reinterpret_cast<SendInputFn>(reinterpret_cast<void*>(GetProcAddress(lookup, "SendInput")));
+        gShell.sendInput = reinterpret_cast<SendInputFn>(reinterpret_cast<void*>(GetProcAddress(lookup, "SendInput")));
     if (!gShell.sendInput && gShell.inputUser32) {
         FreeLibrary(gShell.inputUser32);
         gShell.inputUser32 = nullptr;

@@ -215,8 +215,7 @@ void DrawMenuItem(const DRAWITEMSTRUCT* draw) {
 
     const int saved = SaveDC(dc);
     if (plan.separator) {
-        RECT line{plan.separatorRect.left, plan.separatorRect.top, plan.separatorRect.right,
-                  plan.separatorRect.bottom};
+        RECT line{plan.separatorRect.left, plan.separatorRect.top, plan.separatorRect.right, plan.separatorRect.bottom};
         DrawEdge(dc, &line, BDR_SUNKENOUTER, BF_RECT | BF_MIDDLE);
         RestoreDC(dc, saved);
         return;

@@ -9,9 +9,9 @@ namespace {
 const char* const kKeyNames[8] = {"Up", "Down", "PageUp", "PageDown", "Expand", "Collapse", "Close", "Execute"};
 const uint16_t kKeyDefaults[8] = {VK_UP, VK_DOWN, VK_PRIOR, VK_NEXT, VK_RIGHT, VK_LEFT, VK_ESCAPE, VK_RETURN};
 
-uint16_t Settings::* const kKeyFields[8] = {&Settings::keyUp,     &Settings::keyDown,   &Settings::keyPageUp,
-                                            &Settings::keyPageDown, &Settings::keyExpand, &Settings::keyCollapse,
-                                            &Settings::keyClose,    &Settings::keyExecute};
+uint16_t Settings::*const kKeyFields[8] = {&Settings::keyUp,       &Settings::keyDown,   &Settings::keyPageUp,
+                                           &Settings::keyPageDown, &Settings::keyExpand, &Settings::keyCollapse,
+                                           &Settings::keyClose,    &Settings::keyExecute};
 
 class Profile {
 public:

@@ -15,9 +15,7 @@ void ForceForeground(HWND window) {
     SystemParametersInfoA(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, reinterpret_cast<void*>(static_cast<UINT_PTR>(timeout)), 0);
 }
 
-void ShowErrorText(HWND owner, const char* text) {
-    MessageBoxA(owner, text, kPanelTitle, MB_ICONERROR);
-}
+void ShowErrorText(HWND owner, const char* text) { MessageBoxA(owner, text, kPanelTitle, MB_ICONERROR); }
 
 void ShowErrorString(HWND owner, UINT id) {
     char text[256] = "";

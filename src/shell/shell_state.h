@@ -31,14 +31,14 @@ struct ShellState {
     HWND tooltip = nullptr;
     UINT taskbarCreatedMessage = 0;
 
-    DWORD fadeStart = 0;      // tick count of the running fade-in, 0 when none
+    DWORD fadeStart = 0;  // tick count of the running fade-in, 0 when none
     int fadeRunning = 0;
-    int shownByMouse = 0;     // which stored position a move updates
-    int active = 0;           // last WM_ACTIVATE state
-    int modalOpen = 0;        // a modal dialog owns activation requests
+    int shownByMouse = 0;  // which stored position a move updates
+    int active = 0;        // last WM_ACTIVATE state
+    int modalOpen = 0;     // a modal dialog owns activation requests
     HWND modalDialog = nullptr;
-    int panelBusy = 0;        // menu loop or sizing drag in progress
-    int clickActivated = 0;   // last activation came from a mouse click
+    int panelBusy = 0;       // menu loop or sizing drag in progress
+    int clickActivated = 0;  // last activation came from a mouse click
 
     HMODULE layeredUser32 = nullptr;  // kept while SetLayeredWindowAttributes is bound
     HMODULE inputUser32 = nullptr;    // kept when SendInput needed its own load

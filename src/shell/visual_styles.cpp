@@ -19,6 +19,7 @@ int LoadVisualStyles() {
     if (!lib) return 0;
     VisualStyles bound;
     bound.library = lib;
+    // clang-format off
     const bool all = Bind(lib, "OpenThemeData", bound.OpenThemeData) &&
                      Bind(lib, "CloseThemeData", bound.CloseThemeData) &&
                      Bind(lib, "DrawThemeBackground", bound.DrawThemeBackground) &&
@@ -35,6 +36,7 @@ int LoadVisualStyles() {
                      Bind(lib, "GetThemeEnumValue", bound.GetThemeEnumValue) &&
                      Bind(lib, "GetThemeBackgroundContentRect", bound.GetThemeBackgroundContentRect) &&
                      Bind(lib, "GetThemeTextExtent", bound.GetThemeTextExtent);
+    // clang-format on
     if (!all) {
         FreeLibrary(lib);
         return 0;

@@ -64,9 +64,7 @@ int32_t ClampPoints(int32_t points) {
     return points;
 }
 
-int32_t HeightOfPoints(int32_t points, int pixelsPerInch) {
-    return -MulDiv(ClampPoints(points), pixelsPerInch, 72);
-}
+int32_t HeightOfPoints(int32_t points, int pixelsPerInch) { return -MulDiv(ClampPoints(points), pixelsPerInch, 72); }
 
 void ApplyStyleBits(LOGFONTA& font, uint32_t style) {
     if (style & kFontBold) font.lfWeight = FW_BOLD;
@@ -448,9 +446,7 @@ void ApplyDesignFont(SkinFont& font, const LOGFONTA& base, const char* face, int
     if (!sizesFixed && size != font.pointSize) font.logFont.lfHeight = HeightOfPoints(size, dpi);
 }
 
-void CreateSkinFont(SkinFont& font) {
-    font.font = CreateFontIndirectA(&font.logFont);
-}
+void CreateSkinFont(SkinFont& font) { font.font = CreateFontIndirectA(&font.logFont); }
 
 // The user's design customisation: row sizes, fonts and colours.
 void ApplyDesign(SkinInfo& skin, const Settings& s, int dpi) {
@@ -499,9 +495,7 @@ void DeleteSkinFont(SkinFont& font) {
     font.font = nullptr;
 }
 
-bool Within(int32_t value, int32_t low, int32_t high) {
-    return value >= low && value <= high;
-}
+bool Within(int32_t value, int32_t low, int32_t high) { return value >= low && value <= high; }
 
 // Reads a skin file and its pictures; on failure everything it loaded is
 // released again and gSkin is reset.

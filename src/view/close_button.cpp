@@ -87,9 +87,9 @@ int CloseFrame(bool pressed, bool active) {
 
 HWND CreateCloseButton(HWND panel, int x, int y, int width, int height, int id) {
     DestroyCloseButton();
-    HWND button = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_OWNERDRAW, x, y, width,
-                                  height, panel, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), gShell.instance,
-                                  nullptr);
+    HWND button =
+        CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_OWNERDRAW, x, y, width, height,
+                        panel, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), gShell.instance, nullptr);
     if (!button) return nullptr;
     gShell.closeButton = button;
     UpdateWindow(button);

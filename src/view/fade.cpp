@@ -110,7 +110,8 @@ void OnFadeTimer(HWND window) {
     const int32_t elapsed = static_cast<int32_t>(now - gShell.fadeStart);
     const int32_t length = static_cast<int32_t>(gFade.length);
     if (LayeredAvailable()) {
-        const int target = Option(gSettings, 28) ? AlphaOfPercent(std::clamp<int>(gSettings.transparencyActive, 0, 100)) : 255;
+        const int target =
+            Option(gSettings, 28) ? AlphaOfPercent(std::clamp<int>(gSettings.transparencyActive, 0, 100)) : 255;
         SetAlpha(window, static_cast<BYTE>(ScaledInterpolate(length, elapsed, 0, target)));
     } else {
         DrawFadeStep(ScaledInterpolate(length, elapsed, 0, 255), gSettings.mmxAvailable != 0);

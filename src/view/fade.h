@@ -8,7 +8,7 @@
 #include <vector>
 
 struct FadeState {
-    DWORD length = 0;        // ms
+    DWORD length = 0;  // ms
     bool firstTickDone = false;
     // Software fade: valid while prepared.
     bool prepared = false;

@@ -71,8 +71,7 @@ int Render(HIMAGELIST list, int index, int size, bool blend25) {
             const int spread = static_cast<int>((w >> 8) & 0xFF) - static_cast<int>((b >> 8) & 0xFF);
             const uint32_t alpha = static_cast<uint32_t>(std::clamp(255 - spread, 0, 255));
             uint32_t px = alpha << 24;
-            for (int shift = 0; shift < 24; shift += 8)
-                px |= std::min((b >> shift) & 0xFF, alpha) << shift;
+            for (int shift = 0; shift < 24; shift += 8) px |= std::min((b >> shift) & 0xFF, alpha) << shift;
             c.strip.bits[y * stride + slot * size + x] = px;
         }
     return slot;

@@ -94,8 +94,7 @@ void TilePiece(HDC dc, const KRect& dest, const KRect& visible, const SkinImage&
     DestroySurface(temp);
 }
 
-void DrawPiece(HDC dc, const GridPiece& piece, const SkinImage& image, const KRect& visible, bool active,
-               bool masked) {
+void DrawPiece(HDC dc, const GridPiece& piece, const SkinImage& image, const KRect& visible, bool active, bool masked) {
     const int sx = active ? 0 : image.width;
     switch (piece.mode) {
         case PieceMode::kSingle:
@@ -168,8 +167,8 @@ void DrawIcon(HDC dc, int x, int y, int index, bool unselected) {
 
 void DrawArrow(HDC dc, int x, int y, int index, bool unselected) {
     if (!gItems.arrowImages) return;
-    ImageList_DrawEx(gItems.arrowImages.Get(), index, dc, x, y, gSkin.arrowWidth, gSkin.arrowHeight, CLR_NONE,
-                     CLR_NONE, ILD_TRANSPARENT | (unselected ? ILD_BLEND25 : 0));
+    ImageList_DrawEx(gItems.arrowImages.Get(), index, dc, x, y, gSkin.arrowWidth, gSkin.arrowHeight, CLR_NONE, CLR_NONE,
+                     ILD_TRANSPARENT | (unselected ? ILD_BLEND25 : 0));
 }
 
 int IndentOption() {
@@ -233,8 +232,7 @@ void BlitMasked(HDC dest, int x, int y, int width, int height, HDC source, int s
 
 bool BlendInto(HDC dest, int x, int y, HBITMAP from, HBITMAP to, int level, int bits, bool simd) {
     BITMAP bm{};
-    if (!dest || !from || !to || !GetObjectA(from, sizeof bm, &bm) || bm.bmWidth <= 0 || bm.bmHeight <= 0)
-        return false;
+    if (!dest || !from || !to || !GetObjectA(from, sizeof bm, &bm) || bm.bmWidth <= 0 || bm.bmHeight <= 0) return false;
     level = std::clamp(level, 0, 255);
     const int w = bm.bmWidth, h = bm.bmHeight;
     const size_t count = static_cast<size_t>(BlendWorkingWidth(w, simd)) * h;
@@ -271,8 +269,7 @@ void DrawNineGrid(HDC dc, int x, int y, int width, int height, const SkinImageSe
     if (set.stretch & kStretchMask) SetStretchBltMode(dc, COLORONCOLOR);
     const bool masked = (gSkin.resizeFlags & selector) != 0;
     for (int i = 0; i < n; ++i)
-        DrawPiece(dc, pieces[i], set.images[pieces[i].slot], visible, active,
-                  masked || pieces[i].slot == kGridOverlay);
+        DrawPiece(dc, pieces[i], set.images[pieces[i].slot], visible, active, masked || pieces[i].slot == kGridOverlay);
 }
 
 void DrawThemedFrame(HDC dc, int x, int y, int w, int h, bool active) {
@@ -323,9 +320,9 @@ void DrawThemedFrame(HDC dc, int x, int y, int w, int h, bool active) {
         SetTextColor(dc, shadow);
         DrawTextA(dc, kPanelTitle, -1, &shadowRect, flags);
     }
-    SetTextColor(dc, vs.GetThemeSysColor ? vs.GetThemeSysColor(theme, active ? COLOR_CAPTIONTEXT
-                                                                              : COLOR_INACTIVECAPTIONTEXT)
-                                         : GetSysColor(COLOR_CAPTIONTEXT));
+    SetTextColor(dc, vs.GetThemeSysColor
+                         ? vs.GetThemeSysColor(theme, active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT)
+                         : GetSysColor(COLOR_CAPTIONTEXT));
     DrawTextA(dc, kPanelTitle, -1, &text, flags);
     if (oldFont) SelectObject(dc, oldFont);
     SetBkMode(dc, oldMode);
@@ -470,7 +467,8 @@ void DrawItemRow(const PanelItem* item, int x, int y, int style, int level) {
     RECT measure{0, 0, 0, 0};
     DrawTextA(dc, item->name, -1, &measure, (flags & DT_NOPREFIX) | DT_SINGLELINE | DT_CALCRECT);
     const int textW = measure.right - measure.left, textH = measure.bottom - measure.top;
-    RECT box{row.textLeft, y + (gSkin.itemHeight - textH) / 2, row.textRight, y + (gSkin.itemHeight - textH) / 2 + textH};
+    RECT box{row.textLeft, y + (gSkin.itemHeight - textH) / 2, row.textRight,
+             y + (gSkin.itemHeight - textH) / 2 + textH};
     if (selected && !Option(gSettings, 27)) SetRowTipActive(box.right - box.left < textW);
     if (skinFont.flags & kFontHasShadow) {
         RECT s = box;
@@ -532,8 +530,8 @@ void DrawItems() {
         byIndex.clear();
     }
     for (int i = 0; i < n; ++i) {
-        const PanelItem* item = rows[i].item < static_cast<int>(byIndex.size()) ? byIndex[rows[i].item]
-                                                                                : ItemAt(gItems.head, rows[i].item);
+        const PanelItem* item =
+            rows[i].item < static_cast<int>(byIndex.size()) ? byIndex[rows[i].item] : ItemAt(gItems.head, rows[i].item);
         DrawItemRow(item, gSkin.itemLeft, rows[i].y, rows[i].isCurrent ? selectedStyle : otherStyle, rows[i].level);
     }
     SetBkMode(dc, oldMode);

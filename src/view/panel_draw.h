@@ -22,8 +22,7 @@ void DrawSeparatorRow(HDC dc, int x, int y, int width, int height);
 
 // A frame of nine pieces plus the overlay from set, clipped to the rectangle.
 // selector: the resizeFlags bit that makes the pieces masked.
-void DrawNineGrid(HDC dc, int x, int y, int width, int height, const SkinImageSet& set, uint32_t selector,
-                  bool active);
+void DrawNineGrid(HDC dc, int x, int y, int width, int height, const SkinImageSet& set, uint32_t selector, bool active);
 void DrawThemedFrame(HDC dc, int x, int y, int width, int height, bool active);
 void DrawClassicFrame(HDC dc, int x, int y, int width, int height, bool active);
 void DrawPlainSelection(HDC dc, int x, int y, bool active);

@@ -16,8 +16,8 @@ namespace {
 SkinImage& PanelOverlay() { return gSkin.panelImages.images[kSlotOverlay]; }
 
 void UpdateClickArea() {
-    gView.clickArea = RECT{gSkin.clickLeft, gSkin.clickTop, gSkin.clickLeft + gSkin.clickWidth,
-                           gSkin.clickTop + gSkin.clickHeight};
+    gView.clickArea =
+        RECT{gSkin.clickLeft, gSkin.clickTop, gSkin.clickLeft + gSkin.clickWidth, gSkin.clickTop + gSkin.clickHeight};
 }
 
 // The narrowest the user may drag the panel.
@@ -82,8 +82,7 @@ void SetGeometry(const PanelGeometry& g) {
     gSkin.closeLeft = g.closeLeft;
     gSkin.closeTop = g.closeTop;
     // The hot and pressed bits belong to the live button, not to the snapshot.
-    gSkin.closeAlign = (g.closeAlign & ~(kCloseHot | kClosePressed)) |
-                       (gSkin.closeAlign & (kCloseHot | kClosePressed));
+    gSkin.closeAlign = (g.closeAlign & ~(kCloseHot | kClosePressed)) | (gSkin.closeAlign & (kCloseHot | kClosePressed));
     gSkin.itemWidth = g.itemWidth;
     gSkin.itemHeight = g.itemHeight;
     gSkin.itemCount = g.itemCount;
@@ -100,8 +99,7 @@ void LayoutPanel(HWND window, const char* skinName) {
     SetGeometry(g);
 
     CreateSurfaces(window);
-    SetWindowPos(window, nullptr, 0, 0, gSkin.panelWidth, gSkin.baseHeight,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window, nullptr, 0, 0, gSkin.panelWidth, gSkin.baseHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     CreateCloseButtonIfAny(window);
 
     // The gradient list fades towards the middle of the skin's background.

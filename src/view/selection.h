@@ -27,4 +27,3 @@ void ToggleFolder(struct PanelItem* item);
 void CloseOpenFolderAndSelect();
 // WM_ACTIVATE after the transparency was updated.
 void OnActivate(HWND window, WPARAM state);
-

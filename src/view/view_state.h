@@ -44,17 +44,17 @@ bool CreateDibSurface(Surface& s, int width, int height);
 void DestroySurface(Surface& s);
 
 struct PanelState {
-    Surface backBuffer;   // the composed panel
-    Surface capture;      // the screen under the panel, for the software fade
-    Surface frame;        // the frame, active at x 0, inactive at x = panelWidth
-    Surface selection;    // the cursor, active at x 0, inactive at x = selectWidth
-    Surface iconScratch[2];   // the gradient list only
+    Surface backBuffer;      // the composed panel
+    Surface capture;         // the screen under the panel, for the software fade
+    Surface frame;           // the frame, active at x 0, inactive at x = panelWidth
+    Surface selection;       // the cursor, active at x 0, inactive at x = selectWidth
+    Surface iconScratch[2];  // the gradient list only
     Surface arrowScratch[2];
     Surface rowScratch[2];
     HGDIOBJ oldFont = nullptr;  // of the back buffer, before the 9-point font
     HRGN region = nullptr;      // the window shape; null when rectangular
 
-    PanelGeometry snapshot{};   // edited while the user drags a border
+    PanelGeometry snapshot{};  // edited while the user drags a border
     bool snapshotChanged = false;
     bool resizing = false;
     BOOL dragFullWindows = FALSE;  // restored at the end of a drag

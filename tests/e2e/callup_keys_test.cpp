@@ -30,9 +30,9 @@ protected:
     }
     // Three rows with the cursor on the middle one: items 11, 0 and 1 are shown.
     void Start(const std::string& flags, const std::string& keys = "") {
-        run_.WriteIni("[Window]\r\nLeft=200\r\nTop=100\r\nLeft2=200\r\nTop2=100\r\n[General]\r\nShortcut=" +
-                      shortcuts_ + "\r\nIconIndex=0\r\nItemCount=3\r\nScrollSpeed=1\r\nNFlags=" + flags + "\r\n" +
-                      "[Key]\r\n" + keys);
+        run_.WriteIni(
+            "[Window]\r\nLeft=200\r\nTop=100\r\nLeft2=200\r\nTop2=100\r\n[General]\r\nShortcut=" + shortcuts_ +
+            "\r\nIconIndex=0\r\nItemCount=3\r\nScrollSpeed=1\r\nNFlags=" + flags + "\r\n" + "[Key]\r\n" + keys);
         ASSERT_TRUE(StartAndSettle(run_));
         ASSERT_EQ(run_.RunAgain("/h"), 1);
         ASSERT_TRUE(WaitFor([&] { return ReadWindow(run_.Panel()).visible; }));

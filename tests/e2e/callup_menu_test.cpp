@@ -47,9 +47,10 @@ protected:
         skins_ = run_.Folder().MakeFolder("skins");
         WriteSkin("Blue", 120, RGB(40, 60, 160));
         WriteSkin("Green", 160, RGB(40, 160, 60));
-        run_.WriteIni("[Window]\r\nLeft=100\r\nTop=120\r\nLeft2=300\r\nTop2=320\r\n[General]\r\n"
-                      "NFlags=00,00,00,00,00,00,00,00,00,00,00,00,00,00,00,00\r\nSkinFolder=" +
-                      skins_ + "\r\nSkin=Blue\r\nItemCount=7\r\nPanelWidth=333\r\n");
+        run_.WriteIni(
+            "[Window]\r\nLeft=100\r\nTop=120\r\nLeft2=300\r\nTop2=320\r\n[General]\r\n"
+            "NFlags=00,00,00,00,00,00,00,00,00,00,00,00,00,00,00,00\r\nSkinFolder=" +
+            skins_ + "\r\nSkin=Blue\r\nItemCount=7\r\nPanelWidth=333\r\n");
         ASSERT_TRUE(StartAndSettle(run_));
     }
 

@@ -51,7 +51,6 @@ POINT FindIconInTaskbar() {
     return found;
 }
 
-
 void DoubleClickAt(POINT p) {
     PlacePointer(p.x, p.y);
     Sleep(50);

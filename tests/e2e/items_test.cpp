@@ -38,7 +38,8 @@ protected:
     }
     int RanCount() const {
         int n = 0;
-        for (const char* m : {"a", "b", "c", "hidden", "wide"}) n += run.Folder().Exists(std::string("markers\\ran_") + m + ".txt");
+        for (const char* m : {"a", "b", "c", "hidden", "wide"})
+            n += run.Folder().Exists(std::string("markers\\ran_") + m + ".txt");
         return n;
     }
     void Key(WORD vk) const {

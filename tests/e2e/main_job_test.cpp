@@ -77,7 +77,9 @@ protected:
         std::snprintf(name, sizeof name, "markers\\ran_%02d.txt", i);
         return run.Folder().Exists(name);
     }
-    bool WaitRan(int i) const { return WaitFor([&] { return Ran(i); }); }
+    bool WaitRan(int i) const {
+        return WaitFor([&] { return Ran(i); });
+    }
     int RanCount() const {
         int n = 0;
         for (int i = 0; i < 40; ++i) n += Ran(i);
@@ -111,8 +113,8 @@ TEST_F(MainJob, KeysAndWheelMoveToTheRightItemAndEnterStartsIt) {
     WriteSettings(FlagText(kBase));
     ASSERT_TRUE(run.Start());
     ASSERT_TRUE(ShowByMouse());
-    Key(VK_DOWN);   // 1
-    Key(VK_NEXT);   // 1 + 5 = 6
+    Key(VK_DOWN);  // 1
+    Key(VK_NEXT);  // 1 + 5 = 6
     ASSERT_TRUE(PlacePointer(Centre(run.Panel()).x, Centre(run.Panel()).y));
     MouseWheel(-120);  // one notch towards the user: 7
     Sleep(200);

@@ -28,9 +28,13 @@ std::string Ini(std::initializer_list<int> flags, int mouseMode) {
 }
 
 bool PanelVisible(const KorvaneRun& run) { return ReadWindow(run.Panel()).visible; }
-bool PanelAppears(const KorvaneRun& run) { return WaitFor([&] { return PanelVisible(run); }); }
+bool PanelAppears(const KorvaneRun& run) {
+    return WaitFor([&] { return PanelVisible(run); });
+}
 // Nothing shows up for a while (a launched second instance needs well under this).
-bool PanelStaysHidden(const KorvaneRun& run) { return !WaitFor([&] { return PanelVisible(run); }, 1500); }
+bool PanelStaysHidden(const KorvaneRun& run) {
+    return !WaitFor([&] { return PanelVisible(run); }, 1500);
+}
 
 POINT Centre(HWND window) {
     RECT r{};

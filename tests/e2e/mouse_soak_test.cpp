@@ -69,8 +69,9 @@ TEST(MouseSoak, HundredThousandEventsThroughTheHookInASecondProcess) {
     KorvaneRun run;
     // Standard library, wheel double-click mode: moves and single turns make
     // up no gesture, so the panel judges and drops every request.
-    run.WriteIni("[Window]\r\nLeft=700\r\nTop=80\r\n[General]\r\nNFlags=00,00,00,04,00,00,00,00,00,00,00,00,00,00,00,00"
-                 "\r\nMouseMode=0\r\n");
+    run.WriteIni(
+        "[Window]\r\nLeft=700\r\nTop=80\r\n[General]\r\nNFlags=00,00,00,04,00,00,00,00,00,00,00,00,00,00,00,00"
+        "\r\nMouseMode=0\r\n");
     ASSERT_TRUE(run.Start());
     HANDLE panelProcess = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, run.ProcessId());
     ASSERT_NE(panelProcess, nullptr);
@@ -95,9 +96,10 @@ TEST(MouseSoak, HundredThousandEventsThroughTheHookInASecondProcess) {
 
     const long received = app.MouseMessages() - before;
     const SIZE_T appAfter = PrivateBytes(app.Process()), panelAfter = PrivateBytes(panelProcess);
-    std::printf("soak: %ld mouse messages reached the stand-in in %lu ms; private bytes stand-in %zu -> %zu, "
-                "panel %zu -> %zu\n",
-                received, elapsed, appBefore, appAfter, panelBefore, panelAfter);
+    std::printf(
+        "soak: %ld mouse messages reached the stand-in in %lu ms; private bytes stand-in %zu -> %zu, "
+        "panel %zu -> %zu\n",
+        received, elapsed, appBefore, appAfter, panelBefore, panelAfter);
     // How many of a flood get through depends on how busy the machine is:
     // moves are merged and a loaded system drops some input. A hook that
     // swallowed events would let next to none through.

@@ -48,9 +48,9 @@ protected:
             f.Write(std::string("shortcuts\\") + name + ".url", "[InternetShortcut]\r\nURL=http://localhost/\r\n");
         f.MakeFolder("skins");
         if (!skin.empty()) CopyFolder(RepositorySkin(skin.c_str()), f.File("skins\\" + skin));
-        run_.WriteIni("[Window]\r\nLeft=200\r\nTop=150\r\nLeft2=200\r\nTop2=150\r\n[General]\r\nShortcut=" +
-                      f.File("shortcuts") + "\r\nSkinFolder=" + f.File("skins") + "\r\nSkin=" + skin +
-                      "\r\nNFlags=" + kNoFlags + "\r\n");
+        run_.WriteIni(
+            "[Window]\r\nLeft=200\r\nTop=150\r\nLeft2=200\r\nTop2=150\r\n[General]\r\nShortcut=" + f.File("shortcuts") +
+            "\r\nSkinFolder=" + f.File("skins") + "\r\nSkin=" + skin + "\r\nNFlags=" + kNoFlags + "\r\n");
         ASSERT_TRUE(run_.Start());
         ASSERT_EQ(run_.RunAgain("/h"), 1);
         ASSERT_TRUE(WaitFor([&] { return ReadWindow(run_.Panel()).visible; }));
@@ -111,8 +111,7 @@ TEST_F(PanelView, StandardLookWithoutASkin) {
     StartWith("");
     const WindowState s = ReadWindow(run_.Panel());
     EXPECT_EQ(s.rect.right - s.rect.left, 180);
-    EXPECT_EQ(s.rect.bottom - s.rect.top,
-              2 * GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) + 231);
+    EXPECT_EQ(s.rect.bottom - s.rect.top, 2 * GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) + 231);
     const char* dir = getenv("KORVANE_ARTIFACTS");
     if (dir) {
         CreateDirectoryA(dir, nullptr);

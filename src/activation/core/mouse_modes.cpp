@@ -1,5 +1,7 @@
 #include "activation/core/mouse_modes.h"
 
+// The names are CP932 bytes, one row per line with its reading beside it.
+// clang-format off
 const MouseModeRow kMouseModeTable[kMouseModeRows] = {
     {"\x83z\x83" "C\x81[\x83\x8b\x83_\x83u\x83\x8b\x83N\x83\x8a\x83" "b\x83N", 0, 2},  // ホイールダブルクリック
     {"\x83z\x83" "C\x81[\x83\x8b\x83N\x83\x8a\x83" "b\x83N", 10, 6},  // ホイールクリック
@@ -13,3 +15,4 @@ const MouseModeRow kMouseModeTable[kMouseModeRows] = {
     {"\x83^\x83X\x83N\x83o\x81[\x82\xc5\x83z\x83" "C\x81[\x83\x8b\x83_\x83u\x83\x8b\x83N\x83\x8a\x83" "b\x83N", 6, 2},  // タスクバーでホイールダブルクリック
     {"\x83^\x83X\x83N\x83o\x81[\x82\xc5\x83z\x83" "C\x81[\x83\x8b\x83X\x83N\x83\x8d\x81[\x83\x8b", 8, 8},  // タスクバーでホイールスクロール
 };
+// clang-format on

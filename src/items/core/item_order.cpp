@@ -98,7 +98,6 @@ bool SortListContents(PanelItem* head, int key, NameOrder order, const char* con
         record->headSlot = headSlot;
     }
     for (k = 0; k < n; ++k)
-        for (PanelItem* child = records.data[k]->children; child; child = child->next)
-            child->parent = records.data[k];
+        for (PanelItem* child = records.data[k]->children; child; child = child->next) child->parent = records.data[k];
     return true;
 }

@@ -2,7 +2,9 @@
 
 namespace {
 
-KRect Inset(const KRect& r, int32_t dx, int32_t dy) { return KRect{r.left + dx, r.top + dy, r.right - dx, r.bottom - dy}; }
+KRect Inset(const KRect& r, int32_t dx, int32_t dy) {
+    return KRect{r.left + dx, r.top + dy, r.right - dx, r.bottom - dy};
+}
 
 }  // namespace
 

@@ -49,11 +49,11 @@ struct MenuItemLook {
 
 struct MenuItemPlan {
     bool separator;
-    KRect separatorRect;   // sunken line, two pixels high
-    bool disabled;         // icon and text drawn disabled; no background, no highlight
-    bool fillBackground;   // the whole item in the context's background colour first
+    KRect separatorRect;  // sunken line, two pixels high
+    bool disabled;        // icon and text drawn disabled; no background, no highlight
+    bool fillBackground;  // the whole item in the context's background colour first
     bool highlight;
-    KRect highlightRect;   // filled with the highlight colour
+    KRect highlightRect;  // filled with the highlight colour
     bool raisedEdge;
     KRect edgeRect;        // the icon square's raised edge
     int iconCell;          // -1: no icon

@@ -23,7 +23,9 @@ void ExtensionOf(const char* name, char* out, size_t outSize);
 void CopyText(char* out, size_t outSize, const char* text);
 
 template <size_t N>
-inline void CopyText(char (&out)[N], const char* text) { CopyText(out, N, text); }
+inline void CopyText(char (&out)[N], const char* text) {
+    CopyText(out, N, text);
+}
 
 // Lower-cases ASCII letters in place, leaving the bytes of double-byte
 // characters alone (their trail bytes may look like letters).

@@ -19,5 +19,5 @@ struct KPoint {
 inline int32_t Width(const KRect& r) { return r.right - r.left; }
 inline int32_t Height(const KRect& r) { return r.bottom - r.top; }
 
-constexpr int kPathSize = 260;      // paths and names
-constexpr int kFaceNameSize = 32;   // font face names
+constexpr int kPathSize = 260;     // paths and names
+constexpr int kFaceNameSize = 32;  // font face names

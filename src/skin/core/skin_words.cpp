@@ -104,9 +104,7 @@ uint32_t ParseResizeWords(char* text) {
     return MatchWords(text, kResizeWords);
 }
 
-uint32_t ParseOldStyleWords(const char* text) {
-    return MatchWords(text, kStyleWords);
-}
+uint32_t ParseOldStyleWords(const char* text) { return MatchWords(text, kStyleWords); }
 
 SkinVersion ParseSkinVersion(const char* text) {
     SkinVersion v{0, 0};
@@ -118,9 +116,7 @@ SkinVersion ParseSkinVersion(const char* text) {
     return v;
 }
 
-ColorRef SwapRedBlue(uint32_t rrggbb) {
-    return (rrggbb & 0xFFu) << 16 | (rrggbb & 0xFF00u) | (rrggbb >> 16 & 0xFFu);
-}
+ColorRef SwapRedBlue(uint32_t rrggbb) { return (rrggbb & 0xFFu) << 16 | (rrggbb & 0xFF00u) | (rrggbb >> 16 & 0xFFu); }
 
 ColorRef MixColors(ColorRef a, ColorRef b) {
     ColorRef out = 0;
@@ -176,6 +172,4 @@ int32_t DesignRowGrowth(const DesignGrowthInput& in) {
     return growth == 0 ? 0 : RoundUpToMultiple(growth, in.increase);
 }
 
-int32_t SaturatingAdd(int32_t a, int64_t b) {
-    return Clamp32(static_cast<int64_t>(a) + b);
-}
+int32_t SaturatingAdd(int32_t a, int64_t b) { return Clamp32(static_cast<int64_t>(a) + b); }

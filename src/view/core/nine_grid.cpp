@@ -15,8 +15,7 @@ KRect Box(int64_t left, int64_t top, int64_t width, int64_t height) {
 }  // namespace
 
 KRect Intersect(const KRect& a, const KRect& b) {
-    KRect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-            std::min(a.bottom, b.bottom)};
+    KRect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
     if (IsEmpty(r)) r = KRect{0, 0, 0, 0};
     return r;
 }
@@ -60,8 +59,8 @@ int PlanNineGrid(const GridImage (&im)[kGridSlotCount], uint32_t stretch, int32_
     return n;
 }
 
-int PlanSeparator(const GridImage (&im)[3], uint32_t separatorFlags, int32_t marginLeft, int32_t marginRight,
-                  int32_t x, int32_t y, int32_t w, int32_t h, GridPiece* out) {
+int PlanSeparator(const GridImage (&im)[3], uint32_t separatorFlags, int32_t marginLeft, int32_t marginRight, int32_t x,
+                  int32_t y, int32_t w, int32_t h, GridPiece* out) {
     int n = 0;
     const GridImage& l = im[kSeparatorLeft];
     const GridImage& m = im[kSeparatorMiddle];
@@ -75,9 +74,9 @@ int PlanSeparator(const GridImage (&im)[3], uint32_t separatorFlags, int32_t mar
         out[n++] = GridPiece{kSeparatorMiddle, middle,
                              (separatorFlags & kStretchMiddle) ? PieceMode::kStretch : PieceMode::kTile};
     if (r.present)
-        out[n++] = GridPiece{kSeparatorRight, Box(static_cast<int64_t>(x) + w - r.width - marginRight, top, r.width,
-                                                  r.height),
-                             PieceMode::kSingle};
+        out[n++] =
+            GridPiece{kSeparatorRight, Box(static_cast<int64_t>(x) + w - r.width - marginRight, top, r.width, r.height),
+                      PieceMode::kSingle};
     return n;
 }
 

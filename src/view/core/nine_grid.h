@@ -23,8 +23,8 @@ enum GridSlot {
 };
 
 struct GridImage {
-    bool present;       // the slot holds a bitmap
-    int32_t width;      // one frame
+    bool present;   // the slot holds a bitmap
+    int32_t width;  // one frame
     int32_t height;
     int32_t offsetLeft, offsetTop;  // overlay only
     uint32_t align;                 // overlay only

@@ -73,8 +73,7 @@ bool SizingStep(PanelGeometry& s, int edge, KRect& rect, int32_t minWidth) {
     return changed;
 }
 
-int BorderAt(uint32_t resizeFlags, const KRect& window, int32_t panelHeight, int32_t frameX, int32_t frameY,
-                  KPoint p) {
+int BorderAt(uint32_t resizeFlags, const KRect& window, int32_t panelHeight, int32_t frameX, int32_t frameY, KPoint p) {
     const bool vertical = resizeFlags & kResizeVertical;
     const bool horizontal = resizeFlags & kResizeHorizontal;
     if (!vertical && !horizontal) return 0;

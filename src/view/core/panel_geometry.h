@@ -50,7 +50,7 @@ bool SizingStep(PanelGeometry& snapshot, int edge, KRect& rect, int32_t minWidth
 // kHitRight or 0. frameX and frameY are the sizing-frame thickness; the bottom
 // band is measured against panelHeight from the window's top.
 int BorderAt(uint32_t resizeFlags, const KRect& window, int32_t panelHeight, int32_t frameX, int32_t frameY,
-                  KPoint point);
+             KPoint point);
 
 // The cursor row after a resize: the middle row, or with the cursor following
 // the mouse the old row while it still fits.
@@ -63,15 +63,15 @@ int32_t CursorTop(int32_t selectTop, int32_t cursorRow, int32_t itemCount, int32
 // Where the panel goes when it is shown.
 enum class Placement { kKeep, kMove, kCenter };
 struct PlacementInput {
-    bool previous;         // flag R clear: the remembered position
-    bool center;           // flag D
-    bool atCursor;         // flag M
-    bool noEdgeCorrection; // option flag 34
-    KPoint saved;          // remembered position of the group
+    bool previous;          // flag R clear: the remembered position
+    bool center;            // flag D
+    bool atCursor;          // flag M
+    bool noEdgeCorrection;  // option flag 34
+    KPoint saved;           // remembered position of the group
     KPoint cursor;
     int32_t width, height;
     int32_t itemTop, itemHeight, itemCount;
-    KRect desktop;         // virtual screen, or the primary screen from (0, 0)
+    KRect desktop;  // virtual screen, or the primary screen from (0, 0)
 };
 struct PlacementResult {
     Placement kind;

@@ -12,10 +12,10 @@ constexpr int kStyleScrolling = 4;    // the list is displaced by a running slid
 inline bool IsSelectedStyle(int style) { return (style & kStyleCursorRow) && !(style & kStyleScrolling); }
 
 struct RowPlanInput {
-    int32_t itemTotal;     // items in the list
-    int32_t current;       // current index (reset to 0 when not below itemTotal)
+    int32_t itemTotal;  // items in the list
+    int32_t current;    // current index (reset to 0 when not below itemTotal)
     int32_t cursorRow;
-    int32_t rowCount;      // itemCount of the skin
+    int32_t rowCount;  // itemCount of the skin
     int32_t itemTop, itemHeight;
     bool noLoop;           // option flag 29
     int32_t displacement;  // added to every row's y (the slide offset, signed)
@@ -23,10 +23,10 @@ struct RowPlanInput {
 };
 
 struct PlannedRow {
-    int32_t item;      // index into the list
-    int32_t y;         // top of the row, displacement included
-    int32_t level;     // opacity in the gradient list
-    bool isCurrent;    // the row on the cursor row
+    int32_t item;    // index into the list
+    int32_t y;       // top of the row, displacement included
+    int32_t level;   // opacity in the gradient list
+    bool isCurrent;  // the row on the cursor row
 };
 
 // Every row of one redraw: the current item, then the rows below, then the rows
@@ -41,16 +41,16 @@ int32_t RowLevel(int32_t n, int32_t k, int32_t start);
 
 // Horizontal positions inside one row.
 struct RowLayoutInput {
-    int32_t x, y;            // the row's left edge (itemLeft) and top
+    int32_t x, y;  // the row's left edge (itemLeft) and top
     int32_t style;
     int32_t depth;
     int32_t itemIndent, itemWidth, itemHeight, itemMargin;
     int32_t iconSize;
     int32_t arrowWidth, arrowHeight;
-    int indentOption;       // 55: iconSize * 3 / 2, 54: iconSize, else iconSize / 2
-    bool noIcons;           // option flag 38
-    bool noText;            // option flag 39
-    bool hasArrow;          // flags 21 and 23 with a folder
+    int indentOption;  // 55: iconSize * 3 / 2, 54: iconSize, else iconSize / 2
+    bool noIcons;      // option flag 38
+    bool noText;       // option flag 39
+    bool hasArrow;     // flags 21 and 23 with a folder
 };
 struct RowLayout {
     int32_t shift;

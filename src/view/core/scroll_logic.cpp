@@ -57,9 +57,8 @@ ScrollPlan PlanScroll(PanelItem* head, const CursorPosition& at, int32_t rows, i
     if (options.noLoop) {
         const int32_t last = count - 1;
         if (direction == kScrollDown) {
-            const int64_t reference = options.followMouse
-                                          ? static_cast<int64_t>(at.current) + rows - at.cursorRow - 1
-                                          : at.current;
+            const int64_t reference =
+                options.followMouse ? static_cast<int64_t>(at.current) + rows - at.cursorRow - 1 : at.current;
             if (reference >= last) return plan;
             if (step > last - reference) step = static_cast<int32_t>(last - reference);
             if (static_cast<int64_t>(at.current) + step == last && SeparatorAt(head, last)) --step;

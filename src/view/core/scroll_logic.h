@@ -25,8 +25,8 @@ struct CursorPosition {
 struct ScrollPlan {
     enum Kind { kIgnore, kMoveCursor, kScroll } kind = kIgnore;
     int direction = kScrollNone;
-    int32_t step = 0;         // items the current index moves (negative: up)
-    int32_t cursorMove = 0;   // kMoveCursor: rows the cursor moves (negative: up)
+    int32_t step = 0;                // items the current index moves (negative: up)
+    int32_t cursorMove = 0;          // kMoveCursor: rows the cursor moves (negative: up)
     bool targetIsSeparator = false;  // kScroll: the item the step lands on is a separator
 };
 
@@ -56,12 +56,12 @@ int32_t RowAtPoint(int32_t y, int32_t itemTop, int32_t itemHeight, int32_t iconS
 CursorPosition FollowToRow(PanelItem* head, const CursorPosition& at, int32_t row, bool noLoop);
 
 struct ShowOptions {
-    bool followMouse = false;       // the cursor follows the mouse
-    bool followWheel = false;       // the cursor follows the wheel
-    bool cursorToTop = false;       // the cursor row resets to the top row
-    bool keepCursorRow = false;     // the cursor row is not reset
-    bool resetList = false;         // the list position resets at every show
-    bool firstItemOnTopRow = false; // that reset puts item 0 on the top row
+    bool followMouse = false;        // the cursor follows the mouse
+    bool followWheel = false;        // the cursor follows the wheel
+    bool cursorToTop = false;        // the cursor row resets to the top row
+    bool keepCursorRow = false;      // the cursor row is not reset
+    bool resetList = false;          // the list position resets at every show
+    bool firstItemOnTopRow = false;  // that reset puts item 0 on the top row
 };
 
 // The cursor row and current index a show starts with. wasVisible: the panel

@@ -48,8 +48,8 @@ void MakeDesktop(HINSTANCE instance, int x, int y, int w, int h) {
     Register("SHELLDLL_DefView", ChildProc, instance);
     HWND top = CreateWindowExA(0, "Progman", "Program Manager", WS_POPUP | WS_VISIBLE, x, y, w, h, nullptr, nullptr,
                                instance, nullptr);
-    HWND view = CreateWindowExA(0, "SHELLDLL_DefView", "", WS_CHILD | WS_VISIBLE, 0, 0, w, h, top, nullptr, instance,
-                                nullptr);
+    HWND view =
+        CreateWindowExA(0, "SHELLDLL_DefView", "", WS_CHILD | WS_VISIBLE, 0, 0, w, h, top, nullptr, instance, nullptr);
     HWND list = CreateWindowExA(0, WC_LISTVIEWA, "FolderView", WS_CHILD | WS_VISIBLE | LVS_ICON, 0, 0, w, h, view,
                                 nullptr, instance, nullptr);
     HIMAGELIST images = ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 1);

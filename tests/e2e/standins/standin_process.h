@@ -12,8 +12,8 @@ public:
     // kind "window" or "desktop", with the screen rectangle of its window;
     // exe names another copy of the program.
     StandinProcess(const char* kind, int x, int y, int w, int h, const std::string& exe = StandinPath("standin_app")) {
-        std::string cmd = "\"" + exe + "\" " + kind + " " + std::to_string(x) + " " +
-                          std::to_string(y) + " " + std::to_string(w) + " " + std::to_string(h);
+        std::string cmd = "\"" + exe + "\" " + kind + " " + std::to_string(x) + " " + std::to_string(y) + " " +
+                          std::to_string(w) + " " + std::to_string(h);
         STARTUPINFOA si{};
         si.cb = sizeof si;
         if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_)) return;
@@ -80,17 +80,20 @@ inline bool Xdotool(const std::string& args) {
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
     std::string status;
-    WaitFor([&] {
-        HANDLE f = CreateFileA(markerPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                               nullptr, OPEN_EXISTING, 0, nullptr);
-        if (f == INVALID_HANDLE_VALUE) return false;
-        char buf[8] = "";
-        DWORD n = 0;
-        ReadFile(f, buf, sizeof buf - 1, &n, nullptr);
-        CloseHandle(f);
-        status.assign(buf, n);
-        return n > 0;
-    }, 10000);
+    WaitFor(
+        [&] {
+            HANDLE f =
+                CreateFileA(markerPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, 0, nullptr);
+            if (f == INVALID_HANDLE_VALUE) return false;
+            char buf[8] = "";
+            DWORD n = 0;
+            ReadFile(f, buf, sizeof buf - 1, &n, nullptr);
+            CloseHandle(f);
+            status.assign(buf, n);
+            return n > 0;
+        },
+        10000);
     DeleteFileA(markerPath.c_str());
     return status.rfind("0", 0) == 0;
 }
@@ -98,8 +101,10 @@ inline bool Xdotool(const std::string& args) {
 // Moves the X pointer so that Wine's pointer lands on the screen point (x, y).
 inline bool MovePointer(int x, int y) {
     if (!Xdotool("mousemove " + std::to_string(x) + " " + std::to_string(y))) return false;
-    return WaitFor([&] {
-        POINT pt;
-        return GetCursorPos(&pt) && pt.x == x && pt.y == y;
-    }, 2000);
+    return WaitFor(
+        [&] {
+            POINT pt;
+            return GetCursorPos(&pt) && pt.x == x && pt.y == y;
+        },
+        2000);
 }

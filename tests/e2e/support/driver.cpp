@@ -127,19 +127,19 @@ bool KorvaneRun::Launch(const std::string& args, PROCESS_INFORMATION& pi) const 
 
 bool KorvaneRun::Start(const std::string& args) {
     if (!Launch(args, pi_)) return false;
-    WaitFor([&] {
-        HWND w = FindPanel();
-        DWORD pid = 0;
-        if (w) GetWindowThreadProcessId(w, &pid);
-        if (w && pid == pi_.dwProcessId) panel_ = w;
-        return panel_ != nullptr;
-    }, 15000);
+    WaitFor(
+        [&] {
+            HWND w = FindPanel();
+            DWORD pid = 0;
+            if (w) GetWindowThreadProcessId(w, &pid);
+            if (w && pid == pi_.dwProcessId) panel_ = w;
+            return panel_ != nullptr;
+        },
+        15000);
     return panel_ != nullptr;
 }
 
-bool KorvaneRun::Running() const {
-    return pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT;
-}
+bool KorvaneRun::Running() const { return pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
 
 int KorvaneRun::RunAgain(const std::string& args, DWORD timeoutMs) const {
     PROCESS_INFORMATION pi{};

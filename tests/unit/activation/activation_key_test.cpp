@@ -18,9 +18,7 @@ std::vector<std::pair<int, bool>> Keys(unsigned held) {
 
 using K = std::vector<std::pair<int, bool>>;
 
-TEST(BuildActivationKeys, NothingHeldIsJustTheKeyDownAndUp) {
-    EXPECT_EQ(Keys(0), (K{{0x8F, false}, {0x8F, true}}));
-}
+TEST(BuildActivationKeys, NothingHeldIsJustTheKeyDownAndUp) { EXPECT_EQ(Keys(0), (K{{0x8F, false}, {0x8F, true}})); }
 
 TEST(BuildActivationKeys, HeldShiftAndCtrlAreReleasedBeforeTheKey) {
     EXPECT_EQ(Keys(kModifierShift | kModifierCtrl), (K{{0x10, true}, {0x11, true}, {0x8F, false}, {0x8F, true}}));

@@ -15,10 +15,22 @@ using G = GestureTest;
 constexpr HookVariant kCompat = HookVariant::kCompatibility;
 constexpr HookVariant kStandard = HookVariant::kStandard;
 
-const uint32_t kAllMessages[] = {kNcMouseMove,       kNcLeftDoubleClick, kNcRightDown, kNcRightDoubleClick,
-                                 kNcMiddleDown,      kNcMiddleDoubleClick, kMouseMove, kLeftDoubleClick,
-                                 kRightDown,         kRightUp,           kRightDoubleClick, kMiddleDown,
-                                 kMiddleUp,          kMiddleDoubleClick, kWheel,       0x201 /* left down */,
+const uint32_t kAllMessages[] = {kNcMouseMove,
+                                 kNcLeftDoubleClick,
+                                 kNcRightDown,
+                                 kNcRightDoubleClick,
+                                 kNcMiddleDown,
+                                 kNcMiddleDoubleClick,
+                                 kMouseMove,
+                                 kLeftDoubleClick,
+                                 kRightDown,
+                                 kRightUp,
+                                 kRightDoubleClick,
+                                 kMiddleDown,
+                                 kMiddleUp,
+                                 kMiddleDoubleClick,
+                                 kWheel,
+                                 0x201 /* left down */,
                                  0x202 /* left up */};
 
 // The messages a mode reacts to at all, with the test each needs.
@@ -88,7 +100,10 @@ TEST(MouseModeTable, ListsEveryModeOnceWithAValidPicture) {
     }
     EXPECT_EQ(kMouseModeTable[0].mode, 0);
     EXPECT_EQ(kMouseModeTable[1].mode, 10);
-    EXPECT_STREQ(kMouseModeTable[3].text, "\x8d\xb6\x83{\x83^\x83\x93 + \x89" "E\x83{\x83^\x83\x93 \x83N\x83\x8a\x83" "b\x83N");
+    EXPECT_STREQ(kMouseModeTable[3].text,
+                 "\x8d\xb6\x83{\x83^\x83\x93 + \x89"
+                 "E\x83{\x83^\x83\x93 \x83N\x83\x8a\x83"
+                 "b\x83N");
 }
 
 TEST(RequiredModifiers, FlagsSixtyFiveToSixtySevenAreShiftCtrlAlt) {

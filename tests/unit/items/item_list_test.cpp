@@ -275,7 +275,7 @@ TEST(AcceleratorOf, TakesTheLastSingleAmpersand) {
     EXPECT_EQ(AcceleratorOf("&File"), 'F');
     EXPECT_EQ(AcceleratorOf("a&b&c"), 'c');
     EXPECT_EQ(AcceleratorOf("Tom&&Jerry"), 'J');  // the later '&' is followed by J
-    EXPECT_EQ(AcceleratorOf("x&&"), 0);            // the last '&' gives NUL
+    EXPECT_EQ(AcceleratorOf("x&&"), 0);           // the last '&' gives NUL
     EXPECT_EQ(AcceleratorOf("end&"), 0);
     EXPECT_EQ(AcceleratorOf("plain"), 0);
     EXPECT_EQ(AcceleratorOf(""), 0);

@@ -40,8 +40,8 @@ TEST(OrderFileReader, LineEndsEmptyLinesAndTheLastLine) {
 }
 
 TEST(OrderFileReader, YieldsWhatGetLineYields) {
-    const char* texts[] = {"a\r\nb", "a\n\nb\n", "x\ry\n", "", "\n", "\r", "\r\n\r", "a\rb\r\n\r\nc\r", "\n\r\n\n",
-                           "one", "a\n\n\n\nb\n\n"};
+    const char* texts[] = {"a\r\nb",   "a\n\nb\n", "x\ry\n",        "", "\n", "\r", "\r\n\r", "a\rb\r\n\r\nc\r",
+                           "\n\r\n\n", "one",      "a\n\n\n\nb\n\n"};
     for (const char* text : texts) EXPECT_EQ(Entries(text), GetLines(text)) << "text: " << text;
 }
 

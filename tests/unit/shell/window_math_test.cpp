@@ -15,7 +15,7 @@ TEST(CenteredPosition, OnTheWorkArea) {
 TEST(CenteredPosition, OverAWindowPartlyOffTheLeftEdge) {
     const KRect work{0, 0, 1024, 768};
     const KPoint p = CenteredPosition(KRect{-300, 100, 100, 400}, 300, 100, work);
-    EXPECT_EQ(p.x, 0);   // -250 rises to 0
+    EXPECT_EQ(p.x, 0);  // -250 rises to 0
     EXPECT_EQ(p.y, 200);
 }
 

@@ -19,18 +19,10 @@ bool Color(const std::string& s, ColorRef* out) {
     return ParseColor(t.get(), out);
 }
 
-uint32_t Stretch(const std::string& s) {
-    return ParseStretchWords(Text(s).get());
-}
-uint32_t Align(const std::string& s) {
-    return ParseAlignWords(Text(s).get());
-}
-uint32_t Style(const std::string& s) {
-    return ParseStyleWords(Text(s).get());
-}
-uint32_t Resize(const std::string& s) {
-    return ParseResizeWords(Text(s).get());
-}
+uint32_t Stretch(const std::string& s) { return ParseStretchWords(Text(s).get()); }
+uint32_t Align(const std::string& s) { return ParseAlignWords(Text(s).get()); }
+uint32_t Style(const std::string& s) { return ParseStyleWords(Text(s).get()); }
+uint32_t Resize(const std::string& s) { return ParseResizeWords(Text(s).get()); }
 
 TEST(ParseColor, ThreeDecimalNumbersWithBlanksAnywhere) {
     ColorRef c = 0x123456;
@@ -198,9 +190,7 @@ DesignGrowthInput Input() {
     return in;
 }
 
-TEST(DesignRowGrowth, NothingGrowsWithTheSkinsOwnSizes) {
-    EXPECT_EQ(DesignRowGrowth(Input()), 0);
-}
+TEST(DesignRowGrowth, NothingGrowsWithTheSkinsOwnSizes) { EXPECT_EQ(DesignRowGrowth(Input()), 0); }
 
 TEST(DesignRowGrowth, ALargerIconGrowsTheRowsToAMultipleOfIncrease) {
     DesignGrowthInput in = Input();

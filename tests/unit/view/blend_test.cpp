@@ -139,9 +139,9 @@ TEST(MixColor, ChannelsMoveTogetherAndClampAtTheEnds) {
     // Halfway from (0, 100, 200) to (255, 100, 0): each channel on its own.
     const ColorRef a = 0x00C86400, b = 0x000064FF;
     const ColorRef m = MixColor(a, b, 128);
-    EXPECT_EQ(m & 0xFF, 128u);            // 0 + 255 * 128 / 255
+    EXPECT_EQ(m & 0xFF, 128u);  // 0 + 255 * 128 / 255
     EXPECT_EQ((m >> 8) & 0xFF, 100u);
-    EXPECT_EQ((m >> 16) & 0xFF, 99u);     // 200 - 200 * 128 / 255 = 99.6, truncated
+    EXPECT_EQ((m >> 16) & 0xFF, 99u);  // 200 - 200 * 128 / 255 = 99.6, truncated
     EXPECT_EQ(m >> 24, 0u);
 }
 

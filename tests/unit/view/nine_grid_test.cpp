@@ -146,8 +146,7 @@ TEST(PlanTileCopies, MatchesPlainTilingForManyShapes) {
     CheckTiling(10, 10, 30, 30);
     CheckTiling(64, 64, 8, 8);
     std::mt19937 rng(3);
-    for (int i = 0; i < 40; ++i)
-        CheckTiling(1 + rng() % 90, 1 + rng() % 90, 1 + rng() % 20, 1 + rng() % 20);
+    for (int i = 0; i < 40; ++i) CheckTiling(1 + rng() % 90, 1 + rng() % 90, 1 + rng() % 20, 1 + rng() % 20);
 }
 
 TEST(PlanTileCopies, ZeroSizedTilesAndAreasGiveNoCopies) {

@@ -153,7 +153,7 @@ TEST(LayoutRow, DepthOneWithMediumIndentationShiftsByOneIcon) {
     EXPECT_EQ(r.iconY, 104);
     EXPECT_EQ(r.textLeft, 16 + 16 + 6 + 16);
     EXPECT_EQ(r.textRight, 16 + 148);  // the shift narrows the box, its right end stays
-    in.style = 0;                       // not under the cursor: plus the indent
+    in.style = 0;                      // not under the cursor: plus the indent
     EXPECT_EQ(LayoutRow(in).shift, 24);
     in.indentOption = 55;
     EXPECT_EQ(LayoutRow(in).shift, 8 + 24);

@@ -129,4 +129,3 @@ std::string MessageBoxWatcher::Texts() {
     std::lock_guard<std::mutex> lock(gTextMutex);
     return texts_;
 }
-

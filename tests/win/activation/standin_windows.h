@@ -26,9 +26,9 @@ public:
     StandinDesktop(const StandinDesktop&) = delete;
     StandinDesktop& operator=(const StandinDesktop&) = delete;
 
-    HWND top = nullptr;   // "Progman" (or the other top-level window)
-    HWND view = nullptr;  // "SHELLDLL_DefView"
-    HWND list = nullptr;  // "SysListView32", with one icon at its top left
+    HWND top = nullptr;        // "Progman" (or the other top-level window)
+    HWND view = nullptr;       // "SHELLDLL_DefView"
+    HWND list = nullptr;       // "SysListView32", with one icon at its top left
     POINT IconCentre() const;  // screen point over the first icon
     POINT EmptySpace() const;  // screen point on the list, away from the icons
     POINT ViewMargin() const;  // screen point on the view, outside the list

@@ -162,8 +162,8 @@ TEST_F(HookLibrary, ALibraryWithoutTheExportsIsFreedWithoutAMessageOfItsOwn) {
     SetOption(gSettings.optionFlags, 50);
     char system[MAX_PATH];
     GetSystemDirectoryA(system, sizeof system);
-    ASSERT_TRUE(CopyFileA((std::string(system) + "\\version.dll").c_str(),
-                          folder_.File(kCompatibilityHookFile).c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA((std::string(system) + "\\version.dll").c_str(), folder_.File(kCompatibilityHookFile).c_str(),
+                          FALSE));
     MessageBoxWatcher boxes;
     EXPECT_EQ(LoadHookLibrary(panel_), 0u);
     EXPECT_EQ(gHook.library, nullptr);

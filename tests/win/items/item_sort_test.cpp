@@ -76,7 +76,8 @@ TEST_F(SortTest, ByTypeWithOneShellQueryPerItem) {
                      [](const Group& x, const Group& y) { return lstrcmpA(x.type, y.type) < 0; });
     V ascending, descending;
     for (const Group& g : groups) ascending.insert(ascending.end(), g.names.begin(), g.names.end());
-    for (auto g = groups.rbegin(); g != groups.rend(); ++g) descending.insert(descending.end(), g->names.begin(), g->names.end());
+    for (auto g = groups.rbegin(); g != groups.rend(); ++g)
+        descending.insert(descending.end(), g->names.begin(), g->names.end());
 
     EXPECT_EQ(ScanSorted({16, 18}), ascending);
     // Five items: one display query each, one open-icon query for the folder

@@ -18,17 +18,16 @@ protected:
     void SetUp() override {
         host_.measure = [](MEASUREITEMSTRUCT* m) { MeasureCheckListRow(m); };
         host_.draw = [](const DRAWITEMSTRUCT* d) { return DrawCheckListRow(d); };
-        list_ = host_.AddChild(WC_LISTVIEWA, "",
-                               LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_OWNERDRAWFIXED | WS_BORDER |
-                                   WS_VSCROLL,
-                               kListId, 10, 10, 380, 260);
+        list_ = host_.AddChild(
+            WC_LISTVIEWA, "",
+            LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_OWNERDRAWFIXED | WS_BORDER | WS_VSCROLL, kListId, 10,
+            10, 380, 260);
         ASSERT_TRUE(list_);
         ASSERT_TRUE(SetUpCheckList(list_, kListId, GetModuleHandleA(nullptr), IDB_HEADING_IMAGES));
         // A heading, a check row, a disabled check row, a radio pair and an indented check row.
         EXPECT_EQ(AddCheckListRow(list_, "パネル", 0, kRowHeader), kHeader);
         EXPECT_EQ(AddCheckListStringRow(list_, GetModuleHandleA(nullptr), 5, 0, kRowIndent1), kCheck);
-        EXPECT_EQ(AddCheckListStringRow(list_, GetModuleHandleA(nullptr), 6, 0, kRowIndent1 | kRowDisabled),
-                  kDisabled);
+        EXPECT_EQ(AddCheckListStringRow(list_, GetModuleHandleA(nullptr), 6, 0, kRowIndent1 | kRowDisabled), kDisabled);
         EXPECT_EQ(AddCheckListStringRow(list_, GetModuleHandleA(nullptr), 57, 0, kRowRadio | kRowTicked), kRadioOn);
         EXPECT_EQ(AddCheckListStringRow(list_, GetModuleHandleA(nullptr), 58, 0, kRowRadio), kRadioOff);
         EXPECT_EQ(AddCheckListRow(list_, "Tovel panel", 0, kRowIndent3 | kRowTicked), kIndented);

@@ -48,7 +48,6 @@ LRESULT CALLBACK ControlHost::Proc(HWND window, UINT message, WPARAM wParam, LPA
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-
 Surface32::Surface32(int w, int h, COLORREF clear) : dc_(CreateCompatibleDC(nullptr)) {
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
@@ -58,8 +57,8 @@ Surface32::Surface32(int w, int h, COLORREF clear) : dc_(CreateCompatibleDC(null
     bi.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
     bitmap_.Reset(CreateDIBSection(dc_.Get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
-    selected_ = Owned<handle_traits::Selection>(SelectObject(dc_.Get(), bitmap_.Get()),
-                                                handle_traits::Selection{dc_.Get()});
+    selected_ =
+        Owned<handle_traits::Selection>(SelectObject(dc_.Get(), bitmap_.Get()), handle_traits::Selection{dc_.Get()});
     SelectObject(dc_.Get(), GetStockObject(DEFAULT_GUI_FONT));
     OwnedBrush brush(CreateSolidBrush(clear));
     RECT all{0, 0, w, h};

@@ -16,8 +16,8 @@ protected:
             if (m->CtlType == ODT_COMBOBOX) MeasureImageComboRow(m);
         };
         host_.draw = [this](const DRAWITEMSTRUCT* d) { return DrawImageComboRow(d, record_); };
-        combo_ = host_.AddChild("COMBOBOX", "", CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | WS_VSCROLL, 1030, 10, 10, 200,
-                                200);
+        combo_ =
+            host_.AddChild("COMBOBOX", "", CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | WS_VSCROLL, 1030, 10, 10, 200, 200);
         ASSERT_TRUE(combo_);
         record_ = CreateImageCombo(combo_, GetModuleHandleA(nullptr), IDB_MOUSE_IMAGES, kMagenta);
         ASSERT_NE(record_, nullptr);
@@ -89,7 +89,7 @@ TEST_F(ImageComboTest, RowWithoutImageShowsOnlyItsTextAt21) {
     Surface32 plain(200, 16, RGB(0, 255, 0));
     DRAWITEMSTRUCT d = RowDraw(combo_, plain.Dc(), 0, 0);
     ASSERT_TRUE(DrawImageComboRow(&d, record_));
-    EXPECT_EQ(plain.CountOther(RECT{0, 0, 21, 16}, window), 0);  // no icon
+    EXPECT_EQ(plain.CountOther(RECT{0, 0, 21, 16}, window), 0);    // no icon
     EXPECT_GT(plain.CountOther(RECT{21, 0, 60, 16}, window), 10);  // the text
 
     Surface32 icon(200, 16, RGB(0, 255, 0));

@@ -48,7 +48,8 @@ TEST(ErrorBox, MultiLineTextAndGivenText) {
     ShowErrorString(nullptr, IDS_MOUSE_UNAVAILABLE);
     reader.Join();
     EXPECT_EQ(reader.text,
-              "マウスを使用したパネルのアクティブ化が利用できません。\n正しくTovel panelがインストールされているか確認して下さい。");
+              "マウスを使用したパネルのアクティブ化が利用できません。\n正しくTovel "
+              "panelがインストールされているか確認して下さい。");
 
     BoxReader second;
     ShowErrorText(nullptr, "表示テスト");  // 表 ends in the byte 0x5C

@@ -73,8 +73,8 @@ TEST(Files, ExistenceDirectoriesAndTimes) {
 }
 
 TEST(Windows, CenterWindowOnTheWorkAreaAndOverAWindow) {
-    HWND w = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "c", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr, nullptr,
-                             nullptr);
+    HWND w =
+        CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "c", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(w, nullptr);
     RECT work;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);

@@ -17,8 +17,8 @@
 
 namespace {
 
-const int kLists[] = {IDC_KEY_UP,       IDC_KEY_DOWN,     IDC_KEY_PAGE_UP, IDC_KEY_PAGE_DOWN,
-                      IDC_KEY_EXPAND,   IDC_KEY_COLLAPSE, IDC_KEY_CLOSE,   IDC_KEY_EXECUTE};
+const int kLists[] = {IDC_KEY_UP,     IDC_KEY_DOWN,     IDC_KEY_PAGE_UP, IDC_KEY_PAGE_DOWN,
+                      IDC_KEY_EXPAND, IDC_KEY_COLLAPSE, IDC_KEY_CLOSE,   IDC_KEY_EXECUTE};
 
 std::function<void(HWND)> gDrive;
 bool gDriven = false;
@@ -52,8 +52,8 @@ class KeyDialogTest : public testing::Test {
 protected:
     void SetUp() override {
         LoadVisualStyles();
-        owner_.Reset(CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, 200, 150, 400, 300, nullptr,
-                                     nullptr, GetModuleHandleA(nullptr), nullptr));
+        owner_.Reset(CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, 200, 150, 400, 300, nullptr, nullptr,
+                                     GetModuleHandleA(nullptr), nullptr));
         gDriven = false;
     }
     INT_PTR Run(Settings& s, std::function<void(HWND)> drive) {

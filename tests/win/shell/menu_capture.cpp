@@ -36,8 +36,8 @@ bool CaptureScreen(const std::string& path, const RECT& area) {
     fh.bfSize = fh.bfOffBits + size;
     FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return false;
-    const bool ok = std::fwrite(&fh, sizeof fh, 1, f) == 1 && std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f) == 1 &&
-                    std::fwrite(bits, size, 1, f) == 1;
+    const bool ok = std::fwrite(&fh, sizeof fh, 1, f) == 1 &&
+                    std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f) == 1 && std::fwrite(bits, size, 1, f) == 1;
     std::fclose(f);
     return ok;
 }

@@ -94,9 +94,9 @@ TEST_F(PopupMenuTest, TopLevelItemsAreOwnerDrawnWithTheirIconsAndTexts) {
     OwnedMenu menu;
     HMENU popup = BuildPopupMenu(menu);
     ASSERT_EQ(GetMenuItemCount(popup), 10);
-    const char* texts[] = {"パネルを開く(&P)...", "", "オプション(&O)...", "スキン(&S)",
-                           "アイテムの並べ替え(&E)...", "最新の情報に更新(&R)", "", "バージョン情報(&A)...",
-                           "", "Tovel panelの終了(&X)"};
+    const char* texts[] = {
+        "パネルを開く(&P)...",  "", "オプション(&O)...",     "スキン(&S)", "アイテムの並べ替え(&E)...",
+        "最新の情報に更新(&R)", "", "バージョン情報(&A)...", "",           "Tovel panelの終了(&X)"};
     const UINT ids[] = {IDM_SHOW_PANEL, 0, IDM_OPTIONS, 0, IDM_REORDER, IDM_REFRESH, 0, IDM_ABOUT, 0, IDM_EXIT};
     const uint32_t icons[] = {0, 0, 2, 0, 5, 4, 0, 3, 0, 0};
     for (int i = 0; i < 10; ++i) {
@@ -332,11 +332,11 @@ TEST_F(PopupMenuTest, HighlightedOptionsItemKeepsItsIconSquareWithARaisedEdge) {
     const COLORREF menu = GetSysColor(COLOR_MENU);
     ASSERT_NE(highlight, menu);
     DrawnItem item(Record("オプション(&O)...", MFT_STRING, 2), ODS_SELECTED);
-    EXPECT_EQ(item.At(0, 0), GetSysColor(COLOR_BTNHIGHLIGHT));    // raised: light top-left
-    EXPECT_EQ(item.At(21, 21), GetSysColor(COLOR_BTNSHADOW));     // and dark bottom-right
-    EXPECT_EQ(item.At(1, 11), menu);                              // inside the square, beside the icon
-    EXPECT_NE(item.At(3 + 8, 3 + 8), menu);                       // the form icon itself
-    EXPECT_TRUE(item.Columns(22, 26, highlight));                 // the rest is highlighted
+    EXPECT_EQ(item.At(0, 0), GetSysColor(COLOR_BTNHIGHLIGHT));  // raised: light top-left
+    EXPECT_EQ(item.At(21, 21), GetSysColor(COLOR_BTNSHADOW));   // and dark bottom-right
+    EXPECT_EQ(item.At(1, 11), menu);                            // inside the square, beside the icon
+    EXPECT_NE(item.At(3 + 8, 3 + 8), menu);                     // the form icon itself
+    EXPECT_TRUE(item.Columns(22, 26, highlight));               // the rest is highlighted
     EXPECT_TRUE(item.Columns(DrawnItem::kWidth - 4, DrawnItem::kWidth, highlight));
 }
 
@@ -402,7 +402,7 @@ struct TrackedMenu {
     int downs = 0;  // items to move the highlight down by before looking
     std::string shot;
     HWND owner = nullptr;
-    bool reopen = false;  // ask for the menu again while it is open
+    bool reopen = false;      // ask for the menu again while it is open
     std::string firstRecord;  // record 0's text after that request
 };
 TrackedMenu gTracked;

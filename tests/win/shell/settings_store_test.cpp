@@ -75,8 +75,8 @@ TEST_F(SettingsFile, MissingFileGivesEveryDefault) {
     EXPECT_EQ(s.selectBG, kColorUnset);
     EXPECT_EQ(s.selectFrame, kColorUnset);
     EXPECT_EQ(s.background, kColorUnset);
-    const uint16_t keys[8] = {s.keyUp, s.keyDown, s.keyPageUp, s.keyPageDown,
-                              s.keyExpand, s.keyCollapse, s.keyClose, s.keyExecute};
+    const uint16_t keys[8] = {s.keyUp,     s.keyDown,     s.keyPageUp, s.keyPageDown,
+                              s.keyExpand, s.keyCollapse, s.keyClose,  s.keyExecute};
     const uint16_t expected[8] = {38, 40, 33, 34, 39, 37, 27, 13};
     EXPECT_EQ(std::memcmp(keys, expected, sizeof keys), 0);
     for (const auto& f : s.soundFiles) EXPECT_STREQ(f, "");

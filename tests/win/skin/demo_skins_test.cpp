@@ -41,9 +41,7 @@ public:
     }
 };
 
-bool HasPicture(const SkinImage& slot) {
-    return slot.dc && slot.bitmap && slot.width > 0 && slot.height > 0;
-}
+bool HasPicture(const SkinImage& slot) { return slot.dc && slot.bitmap && slot.width > 0 && slot.height > 0; }
 
 TEST_F(DemoSkinTest, AuroraShowsEveryFormat2Feature) {
     CopyDemo("Aurora");

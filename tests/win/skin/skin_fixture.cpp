@@ -62,9 +62,7 @@ std::string SolidBmp(int w, int h, COLORREF colour) {
     return BmpFile(w, h, [colour](int, int) { return colour; });
 }
 
-COLORREF PixelOf(HDC dc, int x, int y) {
-    return GetPixel(dc, x, y);
-}
+COLORREF PixelOf(HDC dc, int x, int y) { return GetPixel(dc, x, y); }
 
 MessageBoxCatcher::MessageBoxCatcher() {
     gCatcher = this;
@@ -127,9 +125,7 @@ void SkinTest::Apply(const std::string& name) {
     ApplySkin(window_, name.c_str());
 }
 
-std::string SkinTest::IniPath(const std::string& skin) const {
-    return skinRoot_ + "\\" + skin + "\\skin.ini";
-}
+std::string SkinTest::IniPath(const std::string& skin) const { return skinRoot_ + "\\" + skin + "\\skin.ini"; }
 
 std::string SkinTest::Format2(const std::string& extra) const {
     return "[Info]\r\nVersion=2.0\r\n[Panel]\r\nWidth=120\r\nHeight=200\r\nBackground=back.bmp\r\n"
@@ -155,6 +151,4 @@ void SkinTest::UseDesignIconSize(int size) {
     gSettings.designIconSize = size;
 }
 
-int SkinTest::ArrowImageCount() const {
-    return ImageList_GetImageCount(gItems.arrowImages.Get());
-}
+int SkinTest::ArrowImageCount() const { return ImageList_GetImageCount(gItems.arrowImages.Get()); }

@@ -22,9 +22,7 @@ namespace {
 
 const char kFailureText[] = "スキンのロードに失敗しました。\n標準のスキンを使用します。";
 
-bool IsStandard() {
-    return gSkin.kind == kSkinClassic || gSkin.kind == kSkinThemed;
-}
+bool IsStandard() { return gSkin.kind == kSkinClassic || gSkin.kind == kSkinThemed; }
 
 int FontWeight(HFONT font) {
     LOGFONTA lf{};

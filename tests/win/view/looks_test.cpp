@@ -30,7 +30,8 @@ public:
         std::memset(&gSkin, 0, sizeof gSkin);
         folder_.MakeFolder("shortcuts");
         for (const char* name : {"alpha", "beta", "gamma", "a rather long shortcut name that is cut off"})
-            folder_.Write(std::string("shortcuts\\") + name + ".url", "[InternetShortcut]\r\nURL=http://localhost/\r\n");
+            folder_.Write(std::string("shortcuts\\") + name + ".url",
+                          "[InternetShortcut]\r\nURL=http://localhost/\r\n");
         folder_.MakeFolder("shortcuts\\tools");
         folder_.Write("shortcuts\\tools\\inner.url", "[InternetShortcut]\r\nURL=http://localhost/\r\n");
         folder_.Write("shortcuts\\shortcut.ini", "beta.url\r\n/separator/\r\ntools\r\n");
