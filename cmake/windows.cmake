@@ -106,7 +106,7 @@ file(GLOB standin_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/stan
 foreach(src ${standin_sources})
   get_filename_component(name ${src} NAME_WE)
   add_executable(${name} WIN32 ${src})
-  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests/support)
   target_link_libraries(${name} PRIVATE comctl32 psapi user32 gdi32)
   add_dependencies(e2e_tests ${name})
 endforeach()

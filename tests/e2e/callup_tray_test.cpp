@@ -11,6 +11,7 @@
 #include "callup_support.h"
 #include "driver.h"
 #include "input.h"
+#include "shell_standins.h"
 
 namespace {
 
@@ -21,16 +22,7 @@ const char kIni[] =
     "[Window]\r\nLeft=100\r\nTop=120\r\nLeft2=300\r\nTop2=320\r\n[General]\r\n"
     "NFlags=00,00,00,00,00,00,00,00,00,00,00,00,00,00,00,00\r\n";
 
-// NIM_MODIFY succeeds only for an icon the shell has.
-bool IconShown(HWND panel) {
-    NOTIFYICONDATAA data{};
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    data.hWnd = panel;
-    data.uID = kTrayId;
-    data.uFlags = NIF_TIP;
-    lstrcpyA(data.szTip, "Tovel panel");
-    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
-}
+bool IconShown(HWND panel) { return TrayIconShown(panel, kTrayId); }
 
 // Where the icon is drawn in the taskbar: its picture has the only orange
 // selection bar there. {-1, -1} when it cannot be seen.

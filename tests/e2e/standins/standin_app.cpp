@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "shell_standins.h"
+
 namespace {
 
 constexpr UINT kAskMouseCount = WM_APP + 1;
@@ -52,13 +54,7 @@ void MakeDesktop(HINSTANCE instance, int x, int y, int w, int h) {
         CreateWindowExA(0, "SHELLDLL_DefView", "", WS_CHILD | WS_VISIBLE, 0, 0, w, h, top, nullptr, instance, nullptr);
     HWND list = CreateWindowExA(0, WC_LISTVIEWA, "FolderView", WS_CHILD | WS_VISIBLE | LVS_ICON, 0, 0, w, h, view,
                                 nullptr, instance, nullptr);
-    HIMAGELIST images = ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 1);
-    ImageList_AddIcon(images, LoadIconA(nullptr, IDI_APPLICATION));
-    SendMessageA(list, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
-    LVITEMA item{};
-    item.mask = LVIF_TEXT | LVIF_IMAGE;
-    item.pszText = const_cast<char*>("icon");
-    SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    AddStandinDesktopIcon(list);
 }
 
 }  // namespace

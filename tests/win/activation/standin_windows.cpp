@@ -2,6 +2,8 @@
 
 #include <mutex>
 
+#include "shell_standins.h"
+
 namespace {
 
 LRESULT CALLBACK PlainProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWindowProcA(w, m, wp, lp); }
@@ -32,14 +34,7 @@ StandinDesktop::StandinDesktop(bool underProgman) {
     view = MakeWindow("SHELLDLL_DefView", "", top, WS_CHILD | WS_VISIBLE, 0, 0, 400, 300);
     list = CreateWindowExA(0, WC_LISTVIEWA, "FolderView", WS_CHILD | WS_VISIBLE | LVS_ICON, 0, 0, 400, 260, view,
                            nullptr, GetModuleHandleA(nullptr), nullptr);
-    // The list view owns the image list (no LVS_SHAREIMAGELISTS) and frees it.
-    HIMAGELIST images = ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 1);
-    ImageList_AddIcon(images, LoadIconA(nullptr, IDI_APPLICATION));
-    SendMessageA(list, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(images));
-    LVITEMA item{};
-    item.mask = LVIF_TEXT | LVIF_IMAGE;
-    item.pszText = const_cast<char*>("icon");
-    SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    AddStandinDesktopIcon(list);
     PumpMessages(50);
 }
 

@@ -7,19 +7,11 @@
 #include "shell/handles.h"
 #include "shell/shell_state.h"
 #include "shell/tray_icon.h"
+#include "shell_standins.h"
 
 namespace {
 
-// NIM_MODIFY only succeeds for an icon the shell has.
-bool IconShown(HWND window) {
-    NOTIFYICONDATAA data{};
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    data.hWnd = window;
-    data.uID = kTrayIconId;
-    data.uFlags = NIF_TIP;
-    lstrcpyA(data.szTip, "Tovel panel");
-    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
-}
+bool IconShown(HWND window) { return TrayIconShown(window, kTrayIconId); }
 
 class TrayTest : public testing::Test {
 protected:
