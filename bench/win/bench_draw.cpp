@@ -27,7 +27,7 @@ double Now() {
 
 LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWindowProcA(w, m, wp, lp); }
 
-void SetOption(int n) { gSettings.optionFlags[n / 8] |= 1 << (n % 8); }
+void SetOption(OptionFlag flag) { ::SetOption(gSettings.optionFlags, flag); }
 
 }  // namespace
 
@@ -55,7 +55,7 @@ int main() {
         }
     }
     lstrcpynA(gSettings.shortcutFolder, folder.c_str(), kPathSize);
-    SetOption(49);  // gradient list
+    SetOption(kOptGradient);  // gradient list
 
     WNDCLASSA wc{};
     wc.lpfnWndProc = Proc;
@@ -83,10 +83,10 @@ int main() {
     gSettings.optionFlags[49 / 8] &= ~(1 << (49 % 8));
     const double plainRedraw = timeRedraw();
     // Where the time goes: without text, without icons, the frame alone.
-    SetOption(39);
+    SetOption(kOptNoText);
     const double noText = timeRedraw();
     gSettings.optionFlags[39 / 8] &= ~(1 << (39 % 8));
-    SetOption(38);
+    SetOption(kOptNoIcons);
     const double noIcons = timeRedraw();
     gSettings.optionFlags[38 / 8] &= ~(1 << (38 % 8));
     double start = Now();

@@ -131,10 +131,10 @@ void BareShellQueries(const std::vector<std::string>& paths, bool typeNames) {
 
 // Each round times the bare queries and then the scan, back to back, so
 // both see about the same load; the ratios are the medians of the rounds'.
-void Measure(const char* label, const BenchFolder& dir, std::initializer_list<int> flags, bool typeNames,
+void Measure(const char* label, const BenchFolder& dir, std::initializer_list<OptionFlag> flags, bool typeNames,
              const std::vector<std::string>& paths) {
     std::memset(gSettings.optionFlags, 0, sizeof gSettings.optionFlags);
-    for (int n : flags) SetOption(gSettings.optionFlags, n);
+    for (OptionFlag n : flags) SetOption(gSettings.optionFlags, n);
     std::vector<double> scan, bare, wallRatio, processorRatio;
     unsigned long calls = 0;
     for (int round = 0; round < kRounds; ++round) {
@@ -198,11 +198,11 @@ int main() {
         BareShellQueries(paths, true);  // the shell's caches warm up once, for both sides
 
         Measure("unsorted", dir, {}, false, paths);
-        Measure("sorted by name", dir, {16, 17}, false, paths);
+        Measure("sorted by name", dir, {kOptSort, kOptSortByName}, false, paths);
         MeasureSortOnly("  by name", kSortNameAscending);
-        Measure("sorted by type", dir, {16, 18}, true, paths);
+        Measure("sorted by type", dir, {kOptSort, kOptSortByType}, true, paths);
         MeasureSortOnly("  by type", kSortTypeAscending);
-        Measure("sorted by date", dir, {16, 51}, false, paths);
+        Measure("sorted by date", dir, {kOptSort, kOptSortByDate}, false, paths);
         MeasureSortOnly("  by date", kSortTimeOldestFirst);
         ClearItems();
     }

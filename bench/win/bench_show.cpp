@@ -73,8 +73,8 @@ int main() {
     CopyText(gSettings.settingsFile, folder.File("korvane.ini").c_str());
     LoadSettings(gSettings, gView.currentIndex);
     CopyText(gSettings.shortcutFolder, shortcuts.c_str());
-    ClearOption(gSettings.optionFlags, 26);  // no mouse hook in this process
-    ClearOption(gSettings.optionFlags, 5);   // no fade: the time to the first full picture
+    ClearOption(gSettings.optionFlags, kOptMouseActivation);  // no mouse hook in this process
+    ClearOption(gSettings.optionFlags, kOptFadeIn);           // no fade: the time to the first full picture
 
     const double before = PrivateMegabytes();
     const double start = Now();

@@ -24,7 +24,7 @@ void FreeBlockedList() {
 }
 
 bool IsBlockedApplication(HWND window) {
-    if (!Option(gSettings, 11) || !gBlocked.text || window == reinterpret_cast<HWND>(-1)) return false;
+    if (!Option(gSettings, kOptBlockedApps) || !gBlocked.text || window == reinterpret_cast<HWND>(-1)) return false;
     if (!window) window = GetForegroundWindow();
     char exe[MAX_PATH];
     GetWindowProcessPath(window, exe, sizeof exe);

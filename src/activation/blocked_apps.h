@@ -17,6 +17,6 @@ void LoadBlockedList();
 void FreeBlockedList();
 
 // The window stands for an application listed as blocked, and the feature is
-// on (option flag 11). Null means the foreground window; the value -1 (already
+// on (kOptBlockedApps). Null means the foreground window; the value -1 (already
 // tested) is never blocked.
 bool IsBlockedApplication(HWND window);

@@ -39,7 +39,7 @@ bool SameVersionAsProgram(const char* libraryPath) {
 
 UINT LoadHookLibrary(HWND panel) {
     if (gHook.library) return 0;
-    const bool compatibility = Option(gSettings, 50);
+    const bool compatibility = Option(gSettings, kOptCompatHook);
     const char* fileName = compatibility ? kCompatibilityHookFile : kStandardHookFile;
     char path[MAX_PATH];
     if (std::snprintf(path, sizeof path, "%s\\%s", gSettings.programFolder, fileName) >=
@@ -81,12 +81,13 @@ void UnloadHookLibrary() {
 }
 
 void StartMouseActivation(HWND panel) {
-    if (Option(gSettings, 26) && !LoadHookLibrary(panel)) ShowErrorString(nullptr, IDS_MOUSE_UNAVAILABLE);
+    if (Option(gSettings, kOptMouseActivation) && !LoadHookLibrary(panel))
+        ShowErrorString(nullptr, IDS_MOUSE_UNAVAILABLE);
     if (gHook.setState) gHook.setState(gSettings.mouseMode);
 }
 
 void RestartMouseActivation(HWND panel, bool libraryChoiceChanged) {
-    if (Option(gSettings, 26)) {
+    if (Option(gSettings, kOptMouseActivation)) {
         if (libraryChoiceChanged) UnloadHookLibrary();
         if (!gHook.library && !LoadHookLibrary(panel)) ShowErrorString(nullptr, IDS_MOUSE_UNAVAILABLE);
     } else {

@@ -27,15 +27,15 @@ struct HookBinding {
 
 extern HookBinding gHook;
 
-// Loads "Korvane1x.dll" (option flag 50) or "Korvane.dll" from the program
+// Loads "Korvane1x.dll" (kOptCompatHook) or "Korvane.dll" from the program
 // folder and initialises it for panel. Nonzero on success. Fails, changing
 // nothing, while a library is loaded. Shows the messages for a missing file
 // and a mismatched version; the caller shows the general failure message.
 UINT LoadHookLibrary(HWND panel);
 void UnloadHookLibrary();
 
-// Window creation: loads the library when mouse activation is on (option flag
-// 26), then tells the compatibility library the mouse mode.
+// Window creation: loads the library when mouse activation is on
+// (kOptMouseActivation), then tells the compatibility library the mouse mode.
 void StartMouseActivation(HWND panel);
 // The options were applied: reloads the library when the choice of library
 // changed, loads or unloads it as mouse activation is now on or off, and

@@ -23,8 +23,8 @@ bool IsMove(UINT message) { return message == WM_MOUSEMOVE || message == WM_NCMO
 
 HoverFacts GatherHoverFacts(HWND panel) {
     HoverFacts f{};
-    f.alwaysShown = Option(gSettings, 8);
-    f.hoverActivates = Option(gSettings, 56);
+    f.alwaysShown = Option(gSettings, kOptAlwaysShown);
+    f.hoverActivates = Option(gSettings, kOptHoverActivates);
     f.busy = gShell.panelBusy != 0;
     f.optionsOpen = gShell.modalOpen != 0;
     f.visible = IsWindowVisible(panel) != 0;
@@ -79,7 +79,7 @@ bool GestureHolds(GestureTest test, HWND target, POINT pt) {
 void HandleMouseRequest(HWND panel, UINT message, HWND target) {
     // Moves are most of the traffic; the hover facts cost several window
     // queries, so they are gathered only while the panel is always shown.
-    if (IsMove(message) && Option(gSettings, 8)) {
+    if (IsMove(message) && Option(gSettings, kOptAlwaysShown)) {
         const HoverResult hover = JudgeHover(message, GatherHoverFacts(panel));
         if (hover == HoverResult::kActivate) PressActivationKey(panel);
         if (hover != HoverResult::kNotHover) return;

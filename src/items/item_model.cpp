@@ -17,7 +17,7 @@ ItemModel gItems;
 
 namespace {
 
-// The shortcut extensions listed when option flag 20 (all files) is clear.
+// The shortcut extensions listed without kOptAllFiles.
 constexpr char kShortcutExtensions[] = "lnk;url";
 
 // The system's ANSI lower-casing, which knows the code page's double-byte characters.
@@ -93,9 +93,9 @@ private:
     bool failed_ = false;
 };
 
-// The listing shows shortcuts and directories; with option flag 20 every file.
+// The listing shows shortcuts and directories; with kOptAllFiles every file.
 bool PassesShortcutFilter(const ListedEntry& entry) {
-    if (Option(gSettings, 20) || (entry.attributes & FILE_ATTRIBUTE_DIRECTORY)) return true;
+    if (Option(gSettings, kOptAllFiles) || (entry.attributes & FILE_ATTRIBUTE_DIRECTORY)) return true;
     char extension[kPathSize];
     ExtensionOf(entry.name, extension, sizeof extension);
     LowerAnsi(extension);
@@ -121,7 +121,7 @@ PanelItem* AppendNewItem(PanelItem** head, PanelItem* parent, const char* folder
     bool directory = false;
     if (separator) {
         // Separators are not files: no shell query, no icon.
-        if (Option(gSettings, 16)) return nullptr;  // sorted lists have no separators
+        if (Option(gSettings, kOptSort)) return nullptr;  // sorted lists have no separators
         item.flags = kItemSeparator;
         item.iconIndex = -1;
         item.systemIconIndex = -1;
@@ -158,9 +158,9 @@ PanelItem* AppendNewItem(PanelItem** head, PanelItem* parent, const char* folder
     }
 
     PanelItem* appended = AppendItem(head, item);
-    if (!appended || !directory || !Option(gSettings, 21)) return appended;
+    if (!appended || !directory || !Option(gSettings, kOptFoldersInPanel)) return appended;
 
-    if (Option(gSettings, 22) && !parent) ScanFolder(&appended->children, appended, appended->path);
+    if (Option(gSettings, kOptScanFoldersAtStart) && !parent) ScanFolder(&appended->children, appended, appended->path);
     SHFILEINFOA info{};
     const UINT size = UseSmallIcons() ? SHGFI_SMALLICON : 0;
     const auto system =
@@ -182,7 +182,7 @@ UINT ItemImageListFlags() {
     int bits = 0;
     WindowDc screen(nullptr);
     if (screen) bits = GetDeviceCaps(screen.Get(), BITSPIXEL) * GetDeviceCaps(screen.Get(), PLANES);
-    return ImageListColorFlags(bits, Option(gSettings, 63));
+    return ImageListColorFlags(bits, Option(gSettings, kOptImageLists32Bit));
 }
 
 bool CreateArrowImageList() {
@@ -261,7 +261,7 @@ bool ScanFolder(PanelItem** head, PanelItem* parent, const char* folder) {
         }
     }
 
-    if (Option(gSettings, 16)) SortItems(head, CurrentSortKey());
+    if (Option(gSettings, kOptSort)) SortItems(head, CurrentSortKey());
     return true;
 }
 

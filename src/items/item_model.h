@@ -27,7 +27,7 @@ extern ItemModel gItems;
 // SHGetFileInfoA on path, counted in gItems.shellCalls.
 DWORD_PTR QueryShellInfo(const char* path, SHFILEINFOA* info, UINT flags);
 
-// Colour flags of both image lists from the desktop's colour depth and option flag 63.
+// Colour flags of both image lists from the desktop's colour depth and kOptImageLists32Bit.
 UINT ItemImageListFlags();
 // The arrow image list at 16 by 16; false when it cannot be created.
 bool CreateArrowImageList();

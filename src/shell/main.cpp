@@ -29,7 +29,7 @@ void LocateSettings() {
 // A second start hands its request to the running panel and ends.
 int HandOver(const char* commandLine) {
     const bool byMouse = HasActivationArgument(commandLine);
-    if (!byMouse && !Option(gSettings, 13)) return 0;
+    if (!byMouse && !Option(gSettings, kOptSecondStartActivates)) return 0;
     HWND panel = FindWindowA(kPanelClassName, kPanelTitle);
     if (!panel) return 0;
     HWND foreground = GetForegroundWindow();

@@ -58,7 +58,7 @@ HCURSOR HandCursor() {
 }
 
 void OnMouseMove(HWND window, POINT client) {
-    if (IsFading() || gShell.modalOpen || !Option(gSettings, 30) || !gItems.head) return;
+    if (IsFading() || gShell.modalOpen || !Option(gSettings, kOptCursorFollowsMouse) || !gItems.head) return;
     FollowMouse(window, client);
 }
 
@@ -70,17 +70,17 @@ LRESULT OnCreate(HWND window) {
     gShell.panel = window;
     StartMouseActivation(window);
     BuildItems(window);
-    if (Option(gSettings, 12)) RegisterPanelHotkey(window, kHotkeyUser, gSettings.hotkey);
+    if (Option(gSettings, kOptHotkey)) RegisterPanelHotkey(window, kHotkeyUser, gSettings.hotkey);
     RegisterHotKey(window, kHotkeyActivation, 0, kActivationKey);
-    if (LayeredAvailable() && Option(gSettings, 28)) ApplyTransparency(window, gShell.active != 0);
+    if (LayeredAvailable() && Option(gSettings, kOptTransparency)) ApplyTransparency(window, gShell.active != 0);
     LoadMenuImages();
     AddTrayIcon(window);
     gShell.tooltip = CreateTooltip(window);
     AddRowTool(window, gShell.tooltip);
     RedrawPanel(window);
-    if (Option(gSettings, 8)) {
+    if (Option(gSettings, kOptAlwaysShown)) {
         // Always shown: in front of other windows only when asked to be.
-        if (!Option(gSettings, 9))
+        if (!Option(gSettings, kOptAlwaysOnTop))
             SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         ShowPanel(window, nullptr, false);
     }
@@ -89,7 +89,7 @@ LRESULT OnCreate(HWND window) {
 
 void OnClose(HWND window) {
     SaveSettings(gSettings, gView.currentIndex);
-    if (Option(gSettings, 12)) UnregisterHotKey(window, kHotkeyUser);
+    if (Option(gSettings, kOptHotkey)) UnregisterHotKey(window, kHotkeyUser);
     UnregisterHotKey(window, kHotkeyActivation);
     ReleaseItems();
     RemoveTrayIcon(window);
@@ -116,7 +116,7 @@ void OnPaint(HWND window) {
 }
 
 bool OnSetCursor(HWND window, UINT hitTest) {
-    if (!Option(gSettings, 31) || hitTest != HTCLIENT) return false;
+    if (!Option(gSettings, kOptHandCursor) || hitTest != HTCLIENT) return false;
     POINT pt;
     GetCursorPos(&pt);
     RECT area = gView.clickArea, wr;
@@ -170,8 +170,8 @@ void OnCommand(HWND window, WORD id) {
             ChooseSkin(window, "");
             break;
         case IDC_CLOSE_BUTTON:
-            if (Option(gSettings, 8)) {
-                if (Option(gSettings, 47))
+            if (Option(gSettings, kOptAlwaysShown)) {
+                if (Option(gSettings, kOptExitOnHide))
                     SendMessageA(window, WM_CLOSE, 0, 0);
                 else
                     ShowWindow(window, SW_HIDE);
@@ -248,7 +248,7 @@ LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
             SaveSettings(gSettings, gView.currentIndex);
             return 0;
         case WM_ACTIVATE:
-            if (!gShell.fadeRunning && LayeredAvailable() && Option(gSettings, 28))
+            if (!gShell.fadeRunning && LayeredAvailable() && Option(gSettings, kOptTransparency))
                 ApplyTransparency(window, LOWORD(wParam) != 0);
             OnActivate(window, wParam);
             return 0;

@@ -57,7 +57,7 @@ void MakeOwnerDrawn(HMENU menu, int position, MenuItemRecord* record, uint32_t i
 void SetFirstItemText(HMENU popup) {
     char text[kPathSize];
     CopyText(text, "パネルを開く(&P)...");
-    if (gSettings.hotkey != 0 && Option(gSettings, 12)) {
+    if (gSettings.hotkey != 0 && Option(gSettings, kOptHotkey)) {
         char hotkey[80];
         GetHotkeyText(gSettings.hotkey, hotkey, sizeof hotkey);
         const size_t used = std::strlen(text);
@@ -143,7 +143,7 @@ HMENU BuildPopupMenu(OwnedMenu& menu) {
     SetFirstItemText(popup);
     if (!gItems.head) EnableMenuItem(popup, IDM_REORDER, MF_BYCOMMAND | MF_GRAYED);
 
-    const bool ownerDrawn = !Option(gSettings, 3);
+    const bool ownerDrawn = !Option(gSettings, kOptPlainMenu);
     const int topCount = GetMenuItemCount(popup);
     if (ownerDrawn)
         for (int i = 0; i < topCount; ++i) MakeOwnerDrawn(popup, i, RecordAt(i), MenuIconCell(i));

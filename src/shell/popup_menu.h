@@ -1,6 +1,6 @@
 #pragma once
 // The notification icon's popup menu: open the panel, options, the skin
-// sub-menu, reordering, refresh, About and exit. Unless option flag 3 asks for
+// sub-menu, reordering, refresh, About and exit. Unless kOptPlainMenu asks for
 // the plain menu, its items are owner-drawn with an icon column on the left
 // and the hotkey right-aligned.
 #include <windows.h>

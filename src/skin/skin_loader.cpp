@@ -584,8 +584,8 @@ void ApplyDesignSizes(SkinInfo& skin, const Settings& settings, int pixelsPerInc
     in.unselectPointSize = skin.otherItemFont.pointSize;
     in.pixelsPerInchY = pixelsPerInchY;
     in.increase = skin.increase;
-    in.noIcons = Option(settings, 38);
-    in.noText = Option(settings, 39);
+    in.noIcons = Option(settings, kOptNoIcons);
+    in.noText = Option(settings, kOptNoText);
     const int32_t g = DesignRowGrowth(in);
     if (g != 0) {
         const int64_t n = skin.itemCount;
@@ -628,7 +628,7 @@ void ApplySkin(HWND window, const char* skinName) {
     }
     LoadArrowImages(gSkin);
 
-    if (Option(gSettings, 37)) {
+    if (Option(gSettings, kOptCustomDesign)) {
         ApplyDesign(gSkin, gSettings, dpi);
     } else {
         if (gSkin.selectedItemFont.flags & kFontSpecified) CreateSkinFont(gSkin.selectedItemFont);

@@ -26,8 +26,8 @@ void ReleaseSkin();
 // sets it before the skin is applied.
 void ResetSkinInfo(SkinInfo& skin);
 
-// Grows the rows of skin for the design's icon and font sizes (option flags 38
-// and 39 of settings leave out icons and text), and takes the design's icon
+// Grows the rows of skin for the design's icon and font sizes (kOptNoIcons and
+// kOptNoText of settings leave out icons and text), and takes the design's icon
 // size. The design preview runs it on its own copy of the record.
 void ApplyDesignSizes(SkinInfo& skin, const Settings& settings, int pixelsPerInchY);
 

@@ -105,7 +105,7 @@ void ApplyStandardSkin(HWND window) {
     panel[kSlotBottomLeft].height = panel[kSlotBottomMiddle].height = panel[kSlotBottomRight].height =
         GetSystemMetrics(SM_CYFRAME);
 
-    if (!Option(gSettings, 41) && ThemedStandardPieces(window)) {
+    if (!Option(gSettings, kOptNoVisualStyle) && ThemedStandardPieces(window)) {
         gSkin.kind = kSkinThemed;
         gSkin.hasTransparentColor = 1;
     } else {

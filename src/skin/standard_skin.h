@@ -5,7 +5,7 @@
 #include <windows.h>
 
 // Fills gSkin with the standard look; always succeeds. Kind 2 (visual style)
-// unless option flag 41 is set or no visual style is in use, else kind 1.
+// unless kOptNoVisualStyle is set or no visual style is in use, else kind 1.
 void ApplyStandardSkin(HWND window);
 
 // The visual style's close button, separator picture and background colour.

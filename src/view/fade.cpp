@@ -70,7 +70,8 @@ void FreeFade() {
 void ApplyTransparency(HWND window, bool active) {
     if (!LayeredAvailable()) return;
     int percent = 0;
-    if (Option(gSettings, 28)) percent = active ? gSettings.transparencyActive : gSettings.transparencyInactive;
+    if (Option(gSettings, kOptTransparency))
+        percent = active ? gSettings.transparencyActive : gSettings.transparencyInactive;
     SetAlpha(window, AlphaOfPercent(std::clamp(percent, 0, 100)));
 }
 
@@ -110,8 +111,9 @@ void OnFadeTimer(HWND window) {
     const int32_t elapsed = static_cast<int32_t>(now - gShell.fadeStart);
     const int32_t length = static_cast<int32_t>(gFade.length);
     if (LayeredAvailable()) {
-        const int target =
-            Option(gSettings, 28) ? AlphaOfPercent(std::clamp<int>(gSettings.transparencyActive, 0, 100)) : 255;
+        const int target = Option(gSettings, kOptTransparency)
+                               ? AlphaOfPercent(std::clamp<int>(gSettings.transparencyActive, 0, 100))
+                               : 255;
         SetAlpha(window, static_cast<BYTE>(ScaledInterpolate(length, elapsed, 0, target)));
     } else {
         DrawFadeStep(ScaledInterpolate(length, elapsed, 0, 255), gSettings.mmxAvailable != 0);

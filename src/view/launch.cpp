@@ -15,7 +15,7 @@
 int LaunchItem(HWND window, int index) {
     PanelItem* item = ItemAt(gItems.head, index);
     if (!item || IsSeparator(item)) return 0;
-    if (Option(gSettings, 21) && IsFolder(item)) {
+    if (Option(gSettings, kOptFoldersInPanel) && IsFolder(item)) {
         ToggleFolder(item);
         RedrawPanel(window);
         return 1;
@@ -34,14 +34,14 @@ int LaunchItem(HWND window, int index) {
     info.nShow = SW_SHOWNORMAL;
     ShellExecuteExA(&info);
 
-    const bool exitAfterHide = !Option(gSettings, 8) && Option(gSettings, 47);
-    if (exitAfterHide || Option(gSettings, 48)) PostMessageA(window, WM_CLOSE, 0, 0);
+    const bool exitAfterHide = !Option(gSettings, kOptAlwaysShown) && Option(gSettings, kOptExitOnHide);
+    if (exitAfterHide || Option(gSettings, kOptExitAfterStart)) PostMessageA(window, WM_CLOSE, 0, 0);
     return 1;
 }
 
 void PlayEventSound(int event) {
     if (event < 0 || event >= kSoundEventCount) return;
-    if (!Option(gSettings, 33) || !gSettings.soundFiles[event][0]) return;
+    if (!Option(gSettings, kOptSounds) || !gSettings.soundFiles[event][0]) return;
     sndPlaySoundA(nullptr, SND_ASYNC);
     sndPlaySoundA(gSettings.soundFiles[event], SND_ASYNC | SND_NODEFAULT);
 }

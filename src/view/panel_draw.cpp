@@ -171,10 +171,10 @@ void DrawArrow(HDC dc, int x, int y, int index, bool unselected) {
                      ILD_TRANSPARENT | (unselected ? ILD_BLEND25 : 0));
 }
 
-int IndentOption() {
-    if (Option(gSettings, 55)) return 55;
-    if (Option(gSettings, 54)) return 54;
-    return 53;
+OptionFlag IndentOption() {
+    if (Option(gSettings, kOptIndentLarge)) return kOptIndentLarge;
+    if (Option(gSettings, kOptIndentMedium)) return kOptIndentMedium;
+    return kOptIndentSmall;
 }
 
 }  // namespace
@@ -374,7 +374,7 @@ void DrawFrame(int x, int y, bool active) {
                SRCCOPY);
     if (gPanel.selection.dc) {
         const int top = CursorTop(gSkin.selectTop, gView.cursorRow, gSkin.itemCount, gSkin.itemHeight);
-        const bool activeCursor = active || Option(gSettings, 40);
+        const bool activeCursor = active || Option(gSettings, kOptActiveCursorAlways);
         BlitImage(dc, x + gSkin.selectLeft, y + top, gSkin.selectWidth, gSkin.selectHeight, gPanel.selection.dc,
                   activeCursor ? 0 : gSkin.selectWidth, 0, (gSkin.resizeFlags & kMaskedSelection) != 0);
     }
@@ -405,7 +405,7 @@ void DrawItemRow(const PanelItem* item, int x, int y, int style, int level) {
     HDC dc = gPanel.backBuffer.dc;
     if (!dc || !item) return;
     const bool selected = IsSelectedStyle(style);
-    const bool gradient = Option(gSettings, 49) && !(style & (kStyleCursorRow | kStyleInactiveRow));
+    const bool gradient = Option(gSettings, kOptGradient) && !(style & (kStyleCursorRow | kStyleInactiveRow));
 
     RowLayoutInput in{};
     in.x = x;
@@ -420,9 +420,10 @@ void DrawItemRow(const PanelItem* item, int x, int y, int style, int level) {
     in.arrowWidth = gSkin.arrowWidth;
     in.arrowHeight = gSkin.arrowHeight;
     in.indentOption = IndentOption();
-    in.noIcons = Option(gSettings, 38);
-    in.noText = Option(gSettings, 39);
-    in.hasArrow = Option(gSettings, 21) && Option(gSettings, 23) && (item->flags & kItemFolder);
+    in.noIcons = Option(gSettings, kOptNoIcons);
+    in.noText = Option(gSettings, kOptNoText);
+    in.hasArrow =
+        Option(gSettings, kOptFoldersInPanel) && Option(gSettings, kOptFolderArrow) && (item->flags & kItemFolder);
     const RowLayout row = LayoutRow(in);
 
     if (IsSeparator(item)) {
@@ -463,13 +464,13 @@ void DrawItemRow(const PanelItem* item, int x, int y, int style, int level) {
     HGDIOBJ oldFont = nullptr;
     if (skinFont.font) oldFont = SelectObject(dc, skinFont.font);
     UINT flags = DT_SINGLELINE | DT_END_ELLIPSIS;
-    if (!Option(gSettings, 42)) flags |= DT_NOPREFIX;
+    if (!Option(gSettings, kOptAccelerators)) flags |= DT_NOPREFIX;
     RECT measure{0, 0, 0, 0};
     DrawTextA(dc, item->name, -1, &measure, (flags & DT_NOPREFIX) | DT_SINGLELINE | DT_CALCRECT);
     const int textW = measure.right - measure.left, textH = measure.bottom - measure.top;
     RECT box{row.textLeft, y + (gSkin.itemHeight - textH) / 2, row.textRight,
              y + (gSkin.itemHeight - textH) / 2 + textH};
-    if (selected && !Option(gSettings, 27)) SetRowTipActive(box.right - box.left < textW);
+    if (selected && !Option(gSettings, kOptNoTooltips)) SetRowTipActive(box.right - box.left < textW);
     if (skinFont.flags & kFontHasShadow) {
         RECT s = box;
         OffsetRect(&s, 1, 1);
@@ -488,7 +489,7 @@ void DrawItems() {
     if (gView.currentIndex >= count || gView.currentIndex < 0) gView.currentIndex = 0;
 
     int32_t offset = 0;
-    if (Option(gSettings, 2) && gView.scrollStart != 0)
+    if (Option(gSettings, kOptAnimateScroll) && gView.scrollStart != 0)
         offset = ScaledInterpolate(gView.scrollLength, static_cast<int32_t>(gView.scrollNow - gView.scrollStart), 0,
                                    gView.scrollDistance);
     const int32_t displacement = gView.scrollDirection == 1 ? -offset : offset;
@@ -499,7 +500,7 @@ void DrawItems() {
 
     const bool active = gShell.active != 0;
     int selectedStyle, startLevel;
-    if (Option(gSettings, 40)) {
+    if (Option(gSettings, kOptActiveCursorAlways)) {
         selectedStyle = kStyleCursorRow;
         startLevel = 192;
     } else {
@@ -516,7 +517,7 @@ void DrawItems() {
     in.rowCount = gSkin.itemCount;
     in.itemTop = gSkin.itemTop;
     in.itemHeight = gSkin.itemHeight;
-    in.noLoop = Option(gSettings, 29);
+    in.noLoop = Option(gSettings, kOptNoLoop);
     in.displacement = displacement;
     in.startLevel = startLevel;
     PlannedRow rows[kRowCapacity];

@@ -104,7 +104,7 @@ void LayoutPanel(HWND window, const char* skinName) {
 
     // The gradient list fades towards the middle of the skin's background.
     const SkinImage& background = gSkin.panelImages.images[kSlotBackground];
-    if (Option(gSettings, 49) && gSkin.kind != kSkinClassic && background.dc)
+    if (Option(gSettings, kOptGradient) && gSkin.kind != kSkinClassic && background.dc)
         gSkin.backColor = AverageColor(background.dc, (background.width - 3) / 2, (background.height - 3) / 2, 3);
 
     DrawFrame(0, 0, gShell.active != 0);
@@ -134,16 +134,18 @@ void SaveWindowPosition(HWND window) {
 }
 
 void PlacePanel(HWND window, bool byMouse) {
-    const bool mouseGroup = byMouse || Option(gSettings, 62);
+    const bool mouseGroup = byMouse || Option(gSettings, kOptOtherPlaceAsMouse);
     gShell.shownByMouse = mouseGroup ? 1 : 0;
-    if (Option(gSettings, 8) && IsWindowVisible(window)) return;
-    const int r = mouseGroup ? 4 : 59, d = mouseGroup ? 14 : 60, m = mouseGroup ? 15 : 61;
+    if (Option(gSettings, kOptAlwaysShown) && IsWindowVisible(window)) return;
+    const OptionFlag place = mouseGroup ? kOptMousePlace : kOptOtherPlace;
+    const OptionFlag center = mouseGroup ? kOptMousePlaceCenter : kOptOtherPlaceCenter;
+    const OptionFlag atCursor = mouseGroup ? kOptMousePlaceAtCursor : kOptOtherPlaceAtCursor;
 
     PlacementInput in{};
-    in.previous = !Option(gSettings, r);
-    in.center = Option(gSettings, d);
-    in.atCursor = Option(gSettings, m);
-    in.noEdgeCorrection = Option(gSettings, 34);
+    in.previous = !Option(gSettings, place);
+    in.center = Option(gSettings, center);
+    in.atCursor = Option(gSettings, atCursor);
+    in.noEdgeCorrection = Option(gSettings, kOptNoEdgeCorrection);
     in.saved = mouseGroup ? KPoint{gSettings.left, gSettings.top} : KPoint{gSettings.left2, gSettings.top2};
     POINT cursor{0, 0};
     GetCursorPos(&cursor);
@@ -220,7 +222,7 @@ void EndResize(HWND window) {
         WidenBy(s, w - s.panelWidth);
         s.panelWidth = w;
     }
-    const int32_t row = CursorRowAfterResize(gView.cursorRow, s.itemCount, Option(gSettings, 30));
+    const int32_t row = CursorRowAfterResize(gView.cursorRow, s.itemCount, Option(gSettings, kOptCursorFollowsMouse));
     SetGeometry(s);
     gSettings.savedItemCount = gSkin.itemCount;
     gSettings.savedPanelWidth = gSkin.panelWidth;

@@ -13,7 +13,7 @@ void LayoutPanel(HWND window, const char* skinName);
 void ReleasePanelLayout(HWND window);
 
 // Moves the window before it is shown, by the mouse group of placement
-// options (by mouse or option flag 62) or the other group.
+// options (by mouse or kOptOtherPlaceAsMouse) or the other group.
 void PlacePanel(HWND window, bool byMouse);
 // Stores the window's position for the group the panel was last shown by.
 void SaveWindowPosition(HWND window);

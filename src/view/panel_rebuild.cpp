@@ -35,7 +35,7 @@ void CreateFonts(HWND window) {
 }
 
 void ReopenFolder() {
-    if (!Option(gSettings, 21)) {
+    if (!Option(gSettings, kOptFoldersInPanel)) {
         gSettings.openFolder[0] = '\0';
         return;
     }

@@ -111,7 +111,7 @@ void CreateSurfaces(HWND window) {
     CreateSurface(gPanel.capture, w, h);
     CreateSurface(gPanel.frame, 2 * w, h);
     CreateSurface(gPanel.selection, 2 * gSkin.selectWidth, gSkin.selectHeight);
-    if (Option(gSettings, 49)) {
+    if (Option(gSettings, kOptGradient)) {
         for (int i = 0; i < 2; ++i) {
             CreateDibSurface(gPanel.iconScratch[i], gSkin.iconSize, gSkin.iconSize);
             CreateDibSurface(gPanel.arrowScratch[i], gSkin.arrowWidth, gSkin.arrowHeight);

@@ -19,19 +19,21 @@ void ShowPanel(HWND window, HWND target, bool byMouse) {
     const int rows = gSkin.itemCount;
 
     ShowOptions options;
-    options.followMouse = Option(gSettings, 30);
-    options.followWheel = Option(gSettings, 46);
-    options.cursorToTop = Option(gSettings, 43);
-    options.keepCursorRow = Option(gSettings, 36);
-    options.resetList = Option(gSettings, 1);
-    options.firstItemOnTopRow = Option(gSettings, 35);
+    options.followMouse = Option(gSettings, kOptCursorFollowsMouse);
+    options.followWheel = Option(gSettings, kOptCursorFollowsWheel);
+    options.cursorToTop = Option(gSettings, kOptCursorToTopRow);
+    options.keepCursorRow = Option(gSettings, kOptKeepCursorRow);
+    options.resetList = Option(gSettings, kOptResetListOnShow);
+    options.firstItemOnTopRow = Option(gSettings, kOptResetListToTop);
 
     // The cursor row resets first, even when the request is then refused.
     gView.cursorRow = PositionForShow(nullptr, CursorPosition{0, gView.cursorRow}, rows, true, options).cursorRow;
     if (IsBlockedApplication(target)) return;
 
     CloseOpenMenus();
-    if (!wasVisible && Option(gSettings, 24) && Option(gSettings, 21) && gItems.head) CloseOpenFolderAndSelect();
+    if (!wasVisible && Option(gSettings, kOptCloseFoldersOnShow) && Option(gSettings, kOptFoldersInPanel) &&
+        gItems.head)
+        CloseOpenFolderAndSelect();
     const CursorPosition at =
         PositionForShow(gItems.head, CursorPosition{gView.currentIndex, gView.cursorRow}, rows, wasVisible, options);
     gView.currentIndex = at.current;
@@ -44,7 +46,7 @@ void ShowPanel(HWND window, HWND target, bool byMouse) {
     DrawFrame(0, 0, true);
     DrawItems();
 
-    const bool fade = !wasVisible && Option(gSettings, 5);
+    const bool fade = !wasVisible && Option(gSettings, kOptFadeIn);
     if (fade) PrepareShowFade(window);
 
     InvalidateRect(window, nullptr, FALSE);
@@ -61,7 +63,7 @@ void ShowPanel(HWND window, HWND target, bool byMouse) {
 
 void HidePanel(HWND window, LPARAM mode) {
     const bool visible = IsWindowVisible(window) != 0;
-    if (Option(gSettings, 8)) {
+    if (Option(gSettings, kOptAlwaysShown)) {
         // An always-shown panel only comes back to the front.
         if (visible && GetForegroundWindow() == window) return;
         ShowPanel(window, nullptr, false);
@@ -71,5 +73,5 @@ void HidePanel(HWND window, LPARAM mode) {
     const bool silent = mode == -1;
     if (!silent) PlayEventSound(kSoundClose);
     ShowWindow(window, SW_HIDE);
-    if (!silent && Option(gSettings, 47)) PostMessageA(window, WM_CLOSE, 0, 0);
+    if (!silent && Option(gSettings, kOptExitOnHide)) PostMessageA(window, WM_CLOSE, 0, 0);
 }

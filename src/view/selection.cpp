@@ -104,17 +104,17 @@ void OnKey(HWND window, UINT key) {
 
 void OnWheel(HWND window, int delta, bool shift) {
     if (IsFading() || StepRunning()) return;
-    const int32_t step = WheelStep(delta, Option(gSettings, 52), shift, Rows());
+    const int32_t step = WheelStep(delta, Option(gSettings, kOptNoWheelAcceleration), shift, Rows());
     if (step == 0) return;
     Scroll(window, delta < 0 ? kScrollDown : kScrollUp, step);
 }
 
 void StartScroll(HWND window, int direction) {
     ScrollOptions options;
-    options.reverse = Option(gSettings, 10);
-    options.followWheel = Option(gSettings, 46);
-    options.noLoop = Option(gSettings, 29);
-    options.followMouse = Option(gSettings, 30);
+    options.reverse = Option(gSettings, kOptReverseScroll);
+    options.followWheel = Option(gSettings, kOptCursorFollowsWheel);
+    options.noLoop = Option(gSettings, kOptNoLoop);
+    options.followMouse = Option(gSettings, kOptCursorFollowsMouse);
     const ScrollPlan plan = PlanScroll(gItems.head, Position(), Rows(), direction, gView.scrollStep, options);
     switch (plan.kind) {
         case ScrollPlan::kIgnore:
@@ -131,7 +131,7 @@ void StartScroll(HWND window, int direction) {
     gView.scrollDirection = plan.direction;
     gView.scrollLength = gSettings.scrollSpeed * 10;
     PlayEventSound(kSoundScroll);
-    if (Option(gSettings, 2)) {
+    if (Option(gSettings, kOptAnimateScroll)) {
         gView.scrollDistance = gSkin.itemHeight * (plan.targetIsSeparator ? 2 : 1);
         SetTimer(window, kScrollTimer, 1, nullptr);
         const DWORD now = GetTickCount();
@@ -162,7 +162,7 @@ void FollowMouse(HWND window, POINT client) {
     if (!PtInRect(&area, client)) return;
     const int32_t row = RowAtPoint(client.y, gSkin.itemTop, gSkin.itemHeight, gSkin.iconSize, Rows());
     if (row < 0 || row == gView.cursorRow) return;
-    const CursorPosition moved = FollowToRow(gItems.head, Position(), row, Option(gSettings, 29));
+    const CursorPosition moved = FollowToRow(gItems.head, Position(), row, Option(gSettings, kOptNoLoop));
     gView.currentIndex = moved.current;
     gView.cursorRow = moved.cursorRow;
     PlayEventSound(kSoundOver);
@@ -189,7 +189,8 @@ void OnLeftButtonDown(HWND window, POINT client) {
         SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(screen.x, screen.y));
         return;
     }
-    if (Option(gSettings, 32)) SendMessageA(window, WM_MBUTTONDOWN, 0, MAKELPARAM(client.x, client.y));
+    if (Option(gSettings, kOptSingleClickStarts))
+        SendMessageA(window, WM_MBUTTONDOWN, 0, MAKELPARAM(client.x, client.y));
 }
 
 void OnLaunchClick(HWND window, POINT client) {
@@ -228,10 +229,10 @@ void CloseOpenFolderAndSelect() {
 void OnActivate(HWND window, WPARAM state) {
     const bool active = LOWORD(state) != WA_INACTIVE;
     gShell.active = active ? 1 : 0;
-    if (Option(gSettings, 8) || active) {
+    if (Option(gSettings, kOptAlwaysShown) || active) {
         RedrawPanel(window);
         if (gShell.closeButton) InvalidateRect(gShell.closeButton, nullptr, FALSE);
-        if (!Option(gSettings, 40)) gShell.clickActivated = LOWORD(state) == WA_CLICKACTIVE ? 1 : 0;
+        if (!Option(gSettings, kOptActiveCursorAlways)) gShell.clickActivated = LOWORD(state) == WA_CLICKACTIVE ? 1 : 0;
     }
-    if (!active && !Option(gSettings, 8)) HidePanel(window, 0);
+    if (!active && !Option(gSettings, kOptAlwaysShown)) HidePanel(window, 0);
 }

@@ -14,11 +14,9 @@ namespace {
 // Ctrl+Alt+Q as the hotkey control stores it.
 constexpr int kCtrlAltQ = 0x0651;
 
-// Option flag 12 ("use the hotkey") is bit 4 of byte 1.
 std::string Ini(bool hotkeyOn, int hotkey) {
-    return std::string("[Window]\r\nLeft=100\r\nTop=120\r\nLeft2=300\r\nTop2=320\r\n[General]\r\nNFlags=") +
-           (hotkeyOn ? "00,10" : "00,00") +
-           ",00,00,00,00,00,00,00,00,00,00,00,00,00,00\r\nHotkey=" + std::to_string(hotkey) + "\r\n";
+    return "[Window]\r\nLeft=100\r\nTop=120\r\nLeft2=300\r\nTop2=320\r\n[General]\r\nNFlags=" +
+           (hotkeyOn ? FlagText({kOptHotkey}) : FlagText({})) + "\r\nHotkey=" + std::to_string(hotkey) + "\r\n";
 }
 
 bool Visible(const KorvaneRun& run) { return ReadWindow(run.Panel()).visible; }

@@ -50,7 +50,8 @@ protected:
 
 TEST_F(CallUpKeys, AKeyBoundToUpAndCloseClosesThePanel) {
     MakeShortcuts(-1);
-    Start(FlagText({4, 15, 21}), "Up=75\r\nClose=75\r\n");  // both on K
+    Start(FlagText({kOptMousePlace, kOptMousePlaceAtCursor, kOptFoldersInPanel}),
+          "Up=75\r\nClose=75\r\n");  // both on K
     Key('K');
     EXPECT_TRUE(WaitFor([&] { return !ReadWindow(run_.Panel()).visible; }));
     EXPECT_TRUE(run_.Running());
@@ -59,7 +60,7 @@ TEST_F(CallUpKeys, AKeyBoundToUpAndCloseClosesThePanel) {
 
 TEST_F(CallUpKeys, AcceleratorStartsAnItemShownInARowWithFlag42) {
     MakeShortcuts(1);  // on the row below the cursor
-    Start(FlagText({4, 15, 21, 42}));
+    Start(FlagText({kOptMousePlace, kOptMousePlaceAtCursor, kOptFoldersInPanel, kOptAccelerators}));
     Key('A');
     EXPECT_TRUE(WaitFor([&] { return Ran(1); }));
     EXPECT_FALSE(Ran(0));
@@ -68,7 +69,7 @@ TEST_F(CallUpKeys, AcceleratorStartsAnItemShownInARowWithFlag42) {
 
 TEST_F(CallUpKeys, AcceleratorOfAnItemOffThePanelDoesNothing) {
     MakeShortcuts(6);  // rows show 11, 0 and 1
-    Start(FlagText({4, 15, 21, 42}));
+    Start(FlagText({kOptMousePlace, kOptMousePlaceAtCursor, kOptFoldersInPanel, kOptAccelerators}));
     Key('A');
     Sleep(800);
     EXPECT_FALSE(Ran(6));
@@ -78,7 +79,7 @@ TEST_F(CallUpKeys, AcceleratorOfAnItemOffThePanelDoesNothing) {
 
 TEST_F(CallUpKeys, AcceleratorsNeedFlag42) {
     MakeShortcuts(1);
-    Start(FlagText({4, 15, 21}));
+    Start(FlagText({kOptMousePlace, kOptMousePlaceAtCursor, kOptFoldersInPanel}));
     Key('A');
     Sleep(800);
     EXPECT_FALSE(Ran(1));
@@ -88,7 +89,7 @@ TEST_F(CallUpKeys, AcceleratorsNeedFlag42) {
 TEST_F(CallUpKeys, FolderKeysWithoutFlag21AreNotAccelerators) {
     MakeShortcuts(1);
     // Expand bound to A, folders not opening in the panel: A does nothing at all.
-    Start(FlagText({4, 15, 42}), "Expand=65\r\n");
+    Start(FlagText({kOptMousePlace, kOptMousePlaceAtCursor, kOptAccelerators}), "Expand=65\r\n");
     Key('A');
     Sleep(800);
     EXPECT_FALSE(Ran(1));

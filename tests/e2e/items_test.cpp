@@ -12,7 +12,9 @@ namespace {
 
 // Previous-position placement, folders in the panel, no mouse hook, no fade,
 // no scroll animation.
-const std::initializer_list<int> kBase = {4, 15, 21, 23, 31, 42, 54};
+const std::initializer_list<OptionFlag> kBase = {kOptMousePlace,  kOptMousePlaceAtCursor, kOptFoldersInPanel,
+                                                 kOptFolderArrow, kOptHandCursor,         kOptAccelerators,
+                                                 kOptIndentMedium};
 
 class Items : public testing::Test {
 protected:
@@ -56,7 +58,9 @@ TEST_F(Items, SortingByNameOverridesTheOrderFileAndDropsSeparators) {
     Shortcut("b.lnk", "b");
     Shortcut("a.lnk", "a");
     run.Folder().Write("shortcuts\\shortcut.ini", "c.lnk\r\n/separator/\r\nb.lnk\r\na.lnk\r\n");
-    std::initializer_list<int> flags = {4, 15, 16, 17, 21, 23, 31, 42, 54};
+    std::initializer_list<OptionFlag> flags = {kOptMousePlace, kOptMousePlaceAtCursor, kOptSort,
+                                               kOptSortByName, kOptFoldersInPanel,     kOptFolderArrow,
+                                               kOptHandCursor, kOptAccelerators,       kOptIndentMedium};
     Start(FlagText(flags));
     Key(VK_DOWN);  // a, b: one step with no separator between
     Key(VK_RETURN);

@@ -15,7 +15,9 @@ namespace {
 // Flags every case starts from: previous-position placement for other
 // activations, cursor at the centre, animated scrolling, folders open in the
 // panel, no mouse hook, no fade.
-const std::initializer_list<int> kBase = {2, 4, 15, 21, 23, 31, 42, 54};
+const std::initializer_list<OptionFlag> kBase = {kOptAnimateScroll,  kOptMousePlace,  kOptMousePlaceAtCursor,
+                                                 kOptFoldersInPanel, kOptFolderArrow, kOptHandCursor,
+                                                 kOptAccelerators,   kOptIndentMedium};
 
 void MouseWheel(int delta) {
     INPUT in{};
@@ -145,7 +147,8 @@ TEST_F(MainJob, EscapeAndTheRightButtonHide) {
 
 TEST_F(MainJob, Flag47EndsTheProgramWhenThePanelHides) {
     MakeShortcuts(3);
-    WriteSettings(FlagText({2, 4, 15, 21, 47}));
+    WriteSettings(
+        FlagText({kOptAnimateScroll, kOptMousePlace, kOptMousePlaceAtCursor, kOptFoldersInPanel, kOptExitOnHide}));
     ASSERT_TRUE(run.Start());
     ASSERT_TRUE(ShowByMouse());
     Key(VK_ESCAPE);
@@ -154,7 +157,8 @@ TEST_F(MainJob, Flag47EndsTheProgramWhenThePanelHides) {
 
 TEST_F(MainJob, Flag48EndsTheProgramAfterStartingAnItem) {
     MakeShortcuts(3);
-    WriteSettings(FlagText({2, 4, 15, 21, 48}));
+    WriteSettings(
+        FlagText({kOptAnimateScroll, kOptMousePlace, kOptMousePlaceAtCursor, kOptFoldersInPanel, kOptExitAfterStart}));
     ASSERT_TRUE(run.Start());
     ASSERT_TRUE(ShowByMouse());
     Key(VK_RETURN);
@@ -187,7 +191,7 @@ TEST_F(MainJob, WithoutFlag21TheShellOpensTheFolder) {
     run.Folder().MakeFolder("shortcuts\\sub");
     MakeShortcut(shortcuts + "\\sub\\inner.lnk", "C:\\windows\\system32\\cmd.exe",
                  "/c echo ran> " + markers + "\\ran_20.txt");
-    WriteSettings(FlagText({2, 4, 15, 23}));
+    WriteSettings(FlagText({kOptAnimateScroll, kOptMousePlace, kOptMousePlaceAtCursor, kOptFolderArrow}));
     ASSERT_TRUE(run.Start());
     ASSERT_TRUE(ShowByMouse());
     Key(VK_DOWN);
@@ -206,7 +210,8 @@ TEST_F(MainJob, WithoutFlag21TheShellOpensTheFolder) {
 
 TEST_F(MainJob, ABlockedForegroundProgramKeepsThePanelAway) {
     MakeShortcuts(3);
-    WriteSettings(FlagText({2, 4, 11, 15, 21}));
+    WriteSettings(
+        FlagText({kOptAnimateScroll, kOptMousePlace, kOptBlockedApps, kOptMousePlaceAtCursor, kOptFoldersInPanel}));
     char self[MAX_PATH];
     GetModuleFileNameA(nullptr, self, sizeof self);
     run.WriteBlockedList(std::string(self) + "\r\n");
@@ -224,7 +229,7 @@ TEST_F(MainJob, ABlockedForegroundProgramKeepsThePanelAway) {
     run.Kill();
 
     // The same request with the list switched off brings the panel up.
-    WriteSettings(FlagText({2, 4, 15, 21}));
+    WriteSettings(FlagText({kOptAnimateScroll, kOptMousePlace, kOptMousePlaceAtCursor, kOptFoldersInPanel}));
     ASSERT_TRUE(run.Start());
     SetForegroundWindow(mine);
     ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == mine; }, 2000));
@@ -234,7 +239,8 @@ TEST_F(MainJob, ABlockedForegroundProgramKeepsThePanelAway) {
 
 TEST_F(MainJob, InputIsIgnoredWhileTheFadeRuns) {
     MakeShortcuts(3);
-    WriteSettings(FlagText({2, 4, 5, 15, 21}), "");
+    WriteSettings(FlagText({kOptAnimateScroll, kOptMousePlace, kOptFadeIn, kOptMousePlaceAtCursor, kOptFoldersInPanel}),
+                  "");
     WritePrivateProfileStringA("General", "FadeSpeed", "40", run.IniPath().c_str());  // two seconds
     ASSERT_TRUE(run.Start());
     ASSERT_EQ(run.RunAgain("/h"), 1);
@@ -254,7 +260,8 @@ namespace {
 
 TEST_F(MainJob, AnAlwaysShownPanelAppearsAtStartAndStays) {
     MakeShortcuts(3);
-    WriteSettings(FlagText({2, 4, 8, 15, 21}));
+    WriteSettings(
+        FlagText({kOptAnimateScroll, kOptMousePlace, kOptAlwaysShown, kOptMousePlaceAtCursor, kOptFoldersInPanel}));
     ASSERT_TRUE(run.Start());
     ASSERT_TRUE(WaitFor([&] { return ReadWindow(run.Panel()).visible; }));
     // Not in the topmost band unless asked to be.
@@ -274,7 +281,7 @@ namespace {
 
 TEST_F(MainJob, AMiddleClickOrWithFlag32ALeftClickStartsTheCurrentItem) {
     MakeShortcuts(3);
-    WriteSettings(FlagText({2, 4, 15, 21}));
+    WriteSettings(FlagText({kOptAnimateScroll, kOptMousePlace, kOptMousePlaceAtCursor, kOptFoldersInPanel}));
     ASSERT_TRUE(run.Start());
     ASSERT_TRUE(ShowByMouse());
     ClickAt(Centre(run.Panel()), MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
@@ -283,7 +290,7 @@ TEST_F(MainJob, AMiddleClickOrWithFlag32ALeftClickStartsTheCurrentItem) {
     ASSERT_EQ(run.Close(), 0);
     run.Kill();
 
-    // A single left click starts nothing without flag 32...
+    // A single left click starts nothing without kOptSingleClickStarts...
     ASSERT_TRUE(run.Start());
     ASSERT_TRUE(ShowByMouse());
     Key(VK_DOWN);
@@ -295,7 +302,8 @@ TEST_F(MainJob, AMiddleClickOrWithFlag32ALeftClickStartsTheCurrentItem) {
 
     // ...and starts the current item with it.
     DeleteFileA((markers + "\\ran_00.txt").c_str());
-    WriteSettings(FlagText({2, 4, 15, 21, 32}));
+    WriteSettings(FlagText(
+        {kOptAnimateScroll, kOptMousePlace, kOptMousePlaceAtCursor, kOptFoldersInPanel, kOptSingleClickStarts}));
     ASSERT_TRUE(run.Start());
     ASSERT_TRUE(ShowByMouse());
     ClickAt(Centre(run.Panel()), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);

@@ -17,9 +17,9 @@ constexpr int kPanelLeft = 700, kPanelTop = 80;
 
 // The settings file: the given option flags and mouse mode; the panel shows
 // by the mouse at (kPanelLeft, kPanelTop).
-std::string Ini(std::initializer_list<int> flags, int mouseMode) {
+std::string Ini(std::initializer_list<OptionFlag> flags, int mouseMode) {
     uint8_t bits[kOptionBytes] = {};
-    for (int n : flags) SetOption(bits, n);
+    for (OptionFlag n : flags) SetOption(bits, n);
     char text[kOptionTextSize];
     FormatOptionText(bits, text, sizeof text);
     return "[Window]\r\nLeft=" + std::to_string(kPanelLeft) + "\r\nTop=" + std::to_string(kPanelTop) +
@@ -62,7 +62,7 @@ protected:
 };
 
 TEST_F(MouseActivation, CompatibilityLibraryWheelDoubleClickStartsTheProgramAndShowsThePanel) {
-    Start(Ini({26, 50}, 0));
+    Start(Ini({kOptMouseActivation, kOptCompatHook}, 0));
     ASSERT_TRUE(PointAt(Centre(app_->Window())));
     ASSERT_TRUE(Xdotool("click --repeat 2 --delay 80 2"));
     ASSERT_TRUE(PanelAppears(run_));
@@ -73,7 +73,7 @@ TEST_F(MouseActivation, CompatibilityLibraryWheelDoubleClickStartsTheProgramAndS
 }
 
 TEST_F(MouseActivation, CompatibilityLibraryIgnoresEventsOnThePanelAndModeTen) {
-    Start(Ini({26, 50}, 0));
+    Start(Ini({kOptMouseActivation, kOptCompatHook}, 0));
     ASSERT_EQ(run_.RunAgain("/h"), 1);
     ASSERT_TRUE(PanelAppears(run_));
     ASSERT_TRUE(PointAt(Centre(run_.Panel())));
@@ -83,7 +83,7 @@ TEST_F(MouseActivation, CompatibilityLibraryIgnoresEventsOnThePanelAndModeTen) {
     EXPECT_EQ(run_.Close(), 0);
 
     KorvaneRun again;
-    again.WriteIni(Ini({26, 50}, 10));
+    again.WriteIni(Ini({kOptMouseActivation, kOptCompatHook}, 10));
     ASSERT_TRUE(again.Start());
     ASSERT_TRUE(PointAt(Centre(app_->Window())));
     ASSERT_TRUE(Xdotool("click 2"));
@@ -92,7 +92,7 @@ TEST_F(MouseActivation, CompatibilityLibraryIgnoresEventsOnThePanelAndModeTen) {
 }
 
 TEST_F(MouseActivation, StandardLibraryModeTenWheelPressAnywhere) {
-    Start(Ini({26}, 10));
+    Start(Ini({kOptMouseActivation}, 10));
     ASSERT_TRUE(PointAt(Centre(app_->Window())));
     ASSERT_TRUE(Xdotool("click 2"));
     ASSERT_TRUE(PanelAppears(run_));
@@ -101,7 +101,7 @@ TEST_F(MouseActivation, StandardLibraryModeTenWheelPressAnywhere) {
 }
 
 TEST_F(MouseActivation, StandardLibraryModeOneRightPressWhileLeftHeld) {
-    Start(Ini({26}, 1));
+    Start(Ini({kOptMouseActivation}, 1));
     ASSERT_TRUE(PointAt(Centre(app_->Window())));
     ASSERT_TRUE(Xdotool("click 3"));  // the right button alone does nothing
     EXPECT_TRUE(PanelStaysHidden(run_));
@@ -113,7 +113,7 @@ TEST_F(MouseActivation, StandardLibraryModeOneRightPressWhileLeftHeld) {
 }
 
 TEST_F(MouseActivation, StandardLibraryShiftRequiredFiresOnlyWithShiftHeld) {
-    Start(Ini({26, 65}, 10));
+    Start(Ini({kOptMouseActivation, kOptMouseNeedsShift}, 10));
     ASSERT_TRUE(PointAt(Centre(app_->Window())));
     ASSERT_TRUE(Xdotool("click 2"));
     EXPECT_TRUE(PanelStaysHidden(run_));
@@ -128,7 +128,7 @@ TEST_F(MouseActivation, ABlockedApplicationUnderTheGesturePreventsIt) {
     const std::string other = run_.Folder().File("other_app.exe");
     ASSERT_TRUE(CopyFileA(StandinPath("standin_app").c_str(), other.c_str(), FALSE));
     run_.WriteBlockedList("C:\\elsewhere\\tool.exe\r\n" + StandinPath("standin_app") + "\r\n");
-    Start(Ini({26, 11}, 10));
+    Start(Ini({kOptMouseActivation, kOptBlockedApps}, 10));
     ASSERT_TRUE(PointAt(Centre(app_->Window())));
     ASSERT_TRUE(Xdotool("click 2"));
     EXPECT_TRUE(PanelStaysHidden(run_));
@@ -149,7 +149,7 @@ TEST_P(DesktopGesture, LeftDoubleClickFiresOnEmptySpaceNotOnAnIcon) {
     StandinProcess desktop("desktop", 50, 300, 400, 250);
     ASSERT_NE(desktop.Window(), nullptr);
     KorvaneRun run;
-    run.WriteIni(compatibility ? Ini({26, 50}, 4) : Ini({26}, 4));
+    run.WriteIni(compatibility ? Ini({kOptMouseActivation, kOptCompatHook}, 4) : Ini({kOptMouseActivation}, 4));
     ASSERT_TRUE(run.Start());
     Sleep(300);
 
@@ -170,7 +170,8 @@ INSTANTIATE_TEST_SUITE_P(BothLibraries, DesktopGesture, testing::Bool(),
 TEST_F(MouseActivation, HoverActivatesTheAlwaysShownPanelWithFlagFiftySix) {
     for (const bool hover : {false, true}) {
         KorvaneRun run;
-        run.WriteIni(hover ? Ini({26, 8, 56}, 0) : Ini({26, 8}, 0));
+        run.WriteIni(hover ? Ini({kOptMouseActivation, kOptAlwaysShown, kOptHoverActivates}, 0)
+                           : Ini({kOptMouseActivation, kOptAlwaysShown}, 0));
         ASSERT_TRUE(run.Start());
         ASSERT_EQ(run.RunAgain("/h"), 1);
         ASSERT_TRUE(PanelAppears(run));

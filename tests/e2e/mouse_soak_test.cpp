@@ -69,9 +69,8 @@ TEST(MouseSoak, HundredThousandEventsThroughTheHookInASecondProcess) {
     KorvaneRun run;
     // Standard library, wheel double-click mode: moves and single turns make
     // up no gesture, so the panel judges and drops every request.
-    run.WriteIni(
-        "[Window]\r\nLeft=700\r\nTop=80\r\n[General]\r\nNFlags=00,00,00,04,00,00,00,00,00,00,00,00,00,00,00,00"
-        "\r\nMouseMode=0\r\n");
+    run.WriteIni("[Window]\r\nLeft=700\r\nTop=80\r\n[General]\r\nNFlags=" + FlagText({kOptMouseActivation}) +
+                 "\r\nMouseMode=0\r\n");
     ASSERT_TRUE(run.Start());
     HANDLE panelProcess = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, run.ProcessId());
     ASSERT_NE(panelProcess, nullptr);

@@ -6,22 +6,18 @@
 
 namespace {
 
-// Option flags as stored text: only flag 13 set (byte 1 = 0x20), or none.
-const char kFlag13[] = "00,20,00,00,00,00,00,00,00,00,00,00,00,00,00,00";
-const char kNoFlags[] = "00,00,00,00,00,00,00,00,00,00,00,00,00,00,00,00";
-
-std::string Ini(const char* nflags) {
+std::string Ini(const std::string& nflags) {
     return std::string("[Window]\r\nLeft=100\r\nTop=120\r\nLeft2=300\r\nTop2=320\r\n[General]\r\nNFlags=") + nflags +
            "\r\n";
 }
 
 TEST(Startup, FirstInstanceStaysHiddenAndSecondExitsAtOnce) {
     KorvaneRun run;
-    run.WriteIni(Ini(kNoFlags));
+    run.WriteIni(Ini(FlagText({})));
     ASSERT_TRUE(run.Start());
     EXPECT_FALSE(ReadWindow(run.Panel()).visible);
 
-    // Option flag 13 clear and no "/h": the second start does nothing.
+    // kOptSecondStartActivates clear and no "/h": the second start does nothing.
     EXPECT_EQ(run.RunAgain(""), 0);
     Sleep(200);
     EXPECT_FALSE(ReadWindow(run.Panel()).visible);
@@ -31,9 +27,9 @@ TEST(Startup, FirstInstanceStaysHiddenAndSecondExitsAtOnce) {
 
 TEST(Startup, SlashHShowsThePanelAtTheMousePosition) {
     KorvaneRun run;
-    run.WriteIni(Ini(kNoFlags));
+    run.WriteIni(Ini(FlagText({})));
     ASSERT_TRUE(run.Start());
-    // "/h" is a mouse-style request even with flag 13 clear; the panel goes to
+    // "/h" is a mouse-style request even with kOptSecondStartActivates clear; the panel goes to
     // the position stored for mouse activations.
     EXPECT_EQ(run.RunAgain("/h"), 1);
     ASSERT_TRUE(WaitFor([&] { return ReadWindow(run.Panel()).visible; }));
@@ -45,7 +41,7 @@ TEST(Startup, SlashHShowsThePanelAtTheMousePosition) {
 
 TEST(Startup, SecondStartWithFlag13TogglesThePanel) {
     KorvaneRun run;
-    run.WriteIni(Ini(kFlag13));
+    run.WriteIni(Ini(FlagText({kOptSecondStartActivates})));
     ASSERT_TRUE(run.Start());
     // Without "/h" the request is not by mouse: the other stored position.
     EXPECT_EQ(run.RunAgain(""), 1);
@@ -71,7 +67,7 @@ TEST(Startup, CloseWritesTheSettingsFile) {
 
 TEST(Startup, AltF4OnTheVisiblePanelDoesNothing) {
     KorvaneRun run;
-    run.WriteIni(Ini(kNoFlags));
+    run.WriteIni(Ini(FlagText({})));
     ASSERT_TRUE(run.Start());
     ASSERT_EQ(run.RunAgain("/h"), 1);
     ASSERT_TRUE(WaitFor([&] { return ReadWindow(run.Panel()).visible; }));

@@ -53,9 +53,9 @@ GestureTest ClassifyMouseEvent(int mode, uint32_t m, HookVariant variant) {
 
 unsigned RequiredModifiers(const uint8_t* optionFlags) {
     unsigned required = 0;
-    if (IsOptionSet(optionFlags, 65)) required |= kModifierShift;
-    if (IsOptionSet(optionFlags, 66)) required |= kModifierCtrl;
-    if (IsOptionSet(optionFlags, 67)) required |= kModifierAlt;
+    if (IsOptionSet(optionFlags, kOptMouseNeedsShift)) required |= kModifierShift;
+    if (IsOptionSet(optionFlags, kOptMouseNeedsCtrl)) required |= kModifierCtrl;
+    if (IsOptionSet(optionFlags, kOptMouseNeedsAlt)) required |= kModifierAlt;
     return required;
 }
 

@@ -50,16 +50,16 @@ constexpr unsigned kModifierShift = 1;
 constexpr unsigned kModifierCtrl = 2;
 constexpr unsigned kModifierAlt = 4;
 
-// The modifiers the gesture requires (option flags 65, 66, 67).
+// The modifiers the gesture requires (kOptMouseNeedsShift, kOptMouseNeedsCtrl, kOptMouseNeedsAlt).
 unsigned RequiredModifiers(const uint8_t* optionFlags);
 // Every required modifier is held; further ones do not matter.
 inline bool ModifiersSatisfied(unsigned required, unsigned held) { return (held & required) == required; }
 
 // Facts for activation on hover: a mouse move while the panel is always shown.
 struct HoverFacts {
-    bool alwaysShown;     // option flag 8
-    bool hoverActivates;  // option flag 56
-    bool busy;            // menu loop or sizing drag
+    bool alwaysShown;
+    bool hoverActivates;
+    bool busy;  // menu loop or sizing drag
     bool optionsOpen;
     bool visible;
     bool pointOnPanel;  // the window under the pointer is the panel

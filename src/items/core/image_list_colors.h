@@ -12,6 +12,6 @@ constexpr uint32_t kImageListColor24 = 0x0018;
 constexpr uint32_t kImageListColor32 = 0x0020;
 
 // 4, 8, 16 and 32 bits per pixel give that colour depth; 24 gives 24-bit, or
-// 32-bit when wants32Bit (option flag 63); any other depth the image list's
+// 32-bit when wants32Bit (kOptImageLists32Bit); any other depth the image list's
 // default. The mask is always added.
 uint32_t ImageListColorFlags(int bitsPerPixel, bool wants32Bit);

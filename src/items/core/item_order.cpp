@@ -5,11 +5,11 @@
 #include "shell/core/option_flags.h"
 
 int SortKeyFromOptions(const uint8_t* optionFlags) {
-    if (!IsOptionSet(optionFlags, 16)) return kSortNone;
-    const int reverse = IsOptionSet(optionFlags, 19);
-    if (IsOptionSet(optionFlags, 17)) return kSortNameAscending + reverse;
-    if (IsOptionSet(optionFlags, 18)) return kSortTypeAscending + reverse;
-    if (IsOptionSet(optionFlags, 51)) return kSortTimeOldestFirst + reverse;
+    if (!IsOptionSet(optionFlags, kOptSort)) return kSortNone;
+    const int reverse = IsOptionSet(optionFlags, kOptSortReverse);
+    if (IsOptionSet(optionFlags, kOptSortByName)) return kSortNameAscending + reverse;
+    if (IsOptionSet(optionFlags, kOptSortByType)) return kSortTypeAscending + reverse;
+    if (IsOptionSet(optionFlags, kOptSortByDate)) return kSortTimeOldestFirst + reverse;
     return kSortNone;
 }
 

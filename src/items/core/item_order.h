@@ -19,8 +19,8 @@ enum SortKey : int {
     kSortTimeNewestFirst = 6,
 };
 
-// The key the option flags select: flag 16 sorts at all; 17 by name, else 18 by
-// type, else 51 by date; 19 reverses.
+// The key the option flags select: kOptSort sorts at all; then by name, else by
+// type, else by date (the first of those flags set); kOptSortReverse reverses.
 int SortKeyFromOptions(const uint8_t* optionFlags);
 inline bool SortNeedsTypeNames(int key) { return key == kSortTypeAscending || key == kSortTypeDescending; }
 

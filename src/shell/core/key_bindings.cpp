@@ -30,10 +30,10 @@ KeyAction DecideKeyAction(const Settings& s, uint32_t key) {
     if (key == s.keyDown) return KeyAction::kDown;
     if (key == s.keyPageUp) return KeyAction::kPageUp;
     if (key == s.keyPageDown) return KeyAction::kPageDown;
-    const bool folders = Option(s, 21);
+    const bool folders = Option(s, kOptFoldersInPanel);
     if (key == s.keyCollapse) return folders ? KeyAction::kCollapse : KeyAction::kNone;
     if (key == s.keyExpand) return folders ? KeyAction::kExpand : KeyAction::kNone;
-    return Option(s, 42) ? KeyAction::kAccelerator : KeyAction::kNone;
+    return Option(s, kOptAccelerators) ? KeyAction::kAccelerator : KeyAction::kNone;
 }
 
 int MatchAcceleratorRow(uint32_t key, const uint8_t* rowKeys, int rows) {

@@ -41,8 +41,8 @@ enum class KeyAction {
 // The bindings are tried in the order Execute, Close, Up, Down, Page Up, Page
 // Down, Collapse, Expand; the first that equals key acts, so a key bound
 // twice does the earlier action. Collapse and Expand act only with folders
-// opening in the panel (option flag 21); without it their keys do nothing at
-// all. Any other key is an accelerator when option flag 42 is set.
+// opening in the panel (kOptFoldersInPanel); without it their keys do nothing at
+// all. Any other key is an accelerator with kOptAccelerators.
 KeyAction DecideKeyAction(const Settings& s, uint32_t key);
 
 // The first row whose accelerator key equals key, or -1. rowKeys holds, per

@@ -6,39 +6,66 @@
 #include "shell/core/text.h"
 
 namespace {
+
 bool InRange(int n) { return n >= 0 && n < kOptionBytes * 8; }
+
+void SetBit(uint8_t* flags, int n) {
+    if (InRange(n)) flags[n / 8] = static_cast<uint8_t>(flags[n / 8] | (1u << (n % 8)));
+}
+
+constexpr bool NumbersFitAndDiffer() {
+    for (size_t i = 0; i < sizeof kOptionFlagRows / sizeof kOptionFlagRows[0]; ++i) {
+        const int n = kOptionFlagRows[i].flag;
+        if (n < 0 || n >= kOptionBytes * 8) return false;
+        for (size_t j = 0; j < i; ++j)
+            if (kOptionFlagRows[j].flag == n) return false;
+    }
+    return true;
+}
+static_assert(NumbersFitAndDiffer(), "every option flag needs its own number inside the set");
+
+constexpr OptionFlag kDefaultOptions[] = {
+    kOptMousePlace,        kOptFadeIn,       kOptSecondStartActivates, kOptMousePlaceAtCursor,
+    kOptFoldersInPanel,    kOptFolderArrow,  kOptMouseActivation,      kOptHandCursor,
+    kOptSingleClickStarts, kOptAccelerators, kOptIndentMedium,         kOptOtherPlaceAsMouse,
+};
+
 }  // namespace
 
-int IsOptionSet(const uint8_t* flags, int n) {
+int OptionLabelString(OptionFlag flag) {
+    for (const OptionFlagRow& row : kOptionFlagRows)
+        if (row.flag == flag) return row.labelString;
+    return 0;
+}
+
+int IsOptionSet(const uint8_t* flags, OptionFlag flag) {
+    const int n = flag;
     if (!InRange(n)) return 0;
     return (flags[n / 8] >> (n % 8)) & 1;
 }
 
-void SetOption(uint8_t* flags, int n) {
-    if (InRange(n)) flags[n / 8] = static_cast<uint8_t>(flags[n / 8] | (1u << (n % 8)));
-}
+void SetOption(uint8_t* flags, OptionFlag flag) { SetBit(flags, flag); }
 
-void ClearOption(uint8_t* flags, int n) {
+void ClearOption(uint8_t* flags, OptionFlag flag) {
+    const int n = flag;
     if (InRange(n)) flags[n / 8] = static_cast<uint8_t>(flags[n / 8] & ~(1u << (n % 8)));
 }
 
-void PutOption(uint8_t* flags, int n, bool on) {
+void PutOption(uint8_t* flags, OptionFlag flag, bool on) {
     if (on)
-        SetOption(flags, n);
+        SetOption(flags, flag);
     else
-        ClearOption(flags, n);
+        ClearOption(flags, flag);
 }
 
-const uint16_t kDefaultOptionList[] = {4, 5, 13, 15, 21, 23, 26, 31, 32, 42, 54, 62, 0xFFFF};
-
 void SetDefaultOptions(uint8_t* flags) {
-    for (const uint16_t* n = kDefaultOptionList; *n != 0xFFFF; ++n) SetOption(flags, *n);
+    for (OptionFlag flag : kDefaultOptions) SetOption(flags, flag);
 }
 
 void SetLegacyOptions(uint8_t* flags, int32_t legacy) {
     const uint32_t bits = static_cast<uint32_t>(legacy);
     for (int b = 0; b < 32; ++b)
-        if (bits & (1u << b)) SetOption(flags, b);
+        if (bits & (1u << b)) SetBit(flags, b);
 }
 
 void ParseOptionText(const char* text, uint8_t* flags) {

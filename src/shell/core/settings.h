@@ -61,4 +61,4 @@ constexpr int32_t kStyleUnderline = 0x40;
 // Left2/Top2 are read with this default; a stored value equal to it counts as absent.
 constexpr int32_t kPositionAbsent = -65535;
 
-inline bool Option(const Settings& s, int n) { return IsOptionSet(s.optionFlags, n) != 0; }
+inline bool Option(const Settings& s, OptionFlag flag) { return IsOptionSet(s.optionFlags, flag) != 0; }

@@ -93,8 +93,8 @@ struct DesignGrowthInput {
     int32_t unselectPointSize;
     int32_t pixelsPerInchY;
     int32_t increase;
-    bool noIcons;  // option flag 38
-    bool noText;   // option flag 39
+    bool noIcons;
+    bool noText;
 };
 // The growth of every row, already raised to a multiple of increase; 0 when
 // nothing grows.

@@ -63,11 +63,11 @@ int32_t CursorTop(int32_t selectTop, int32_t cursorRow, int32_t itemCount, int32
 // Where the panel goes when it is shown.
 enum class Placement { kKeep, kMove, kCenter };
 struct PlacementInput {
-    bool previous;          // flag R clear: the remembered position
-    bool center;            // flag D
-    bool atCursor;          // flag M
-    bool noEdgeCorrection;  // option flag 34
-    KPoint saved;           // remembered position of the group
+    bool previous;  // flag R clear: the remembered position
+    bool center;    // flag D
+    bool atCursor;  // flag M
+    bool noEdgeCorrection;
+    KPoint saved;  // remembered position of the group
     KPoint cursor;
     int32_t width, height;
     int32_t itemTop, itemHeight, itemCount;

@@ -65,9 +65,9 @@ int PlanRows(const RowPlanInput& in, PlannedRow* rows, int capacity) {
 RowLayout LayoutRow(const RowLayoutInput& in) {
     RowLayout out{};
     int32_t unit = in.iconSize / 2;
-    if (in.indentOption == 55)
+    if (in.indentOption == kOptIndentLarge)
         unit = in.iconSize + in.iconSize / 2;
-    else if (in.indentOption == 54)
+    else if (in.indentOption == kOptIndentMedium)
         unit = in.iconSize;
     out.shift = ((in.style & kStyleCursorRow) ? 0 : in.itemIndent) + in.depth * unit;
     out.iconX = in.x + out.shift;

@@ -3,6 +3,8 @@
 // list; and where a row's icon, arrow and text go. Pure: no Windows headers.
 #include <cstdint>
 
+#include "shell/core/option_flags.h"
+
 // Row style bits.
 constexpr int kStyleCursorRow = 1;    // the row under the cursor of an active panel
 constexpr int kStyleInactiveRow = 2;  // the selected row of an inactive panel
@@ -17,7 +19,7 @@ struct RowPlanInput {
     int32_t cursorRow;
     int32_t rowCount;  // itemCount of the skin
     int32_t itemTop, itemHeight;
-    bool noLoop;           // option flag 29
+    bool noLoop;
     int32_t displacement;  // added to every row's y (the slide offset, signed)
     int32_t startLevel;    // 192 active, 128 inactive
 };
@@ -47,10 +49,10 @@ struct RowLayoutInput {
     int32_t itemIndent, itemWidth, itemHeight, itemMargin;
     int32_t iconSize;
     int32_t arrowWidth, arrowHeight;
-    int indentOption;  // 55: iconSize * 3 / 2, 54: iconSize, else iconSize / 2
-    bool noIcons;      // option flag 38
-    bool noText;       // option flag 39
-    bool hasArrow;     // flags 21 and 23 with a folder
+    OptionFlag indentOption;  // kOptIndentLarge: iconSize * 3 / 2, kOptIndentMedium: iconSize, else iconSize / 2
+    bool noIcons;
+    bool noText;
+    bool hasArrow;  // a folder, with kOptFoldersInPanel and kOptFolderArrow
 };
 struct RowLayout {
     int32_t shift;

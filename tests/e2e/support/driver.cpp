@@ -22,9 +22,9 @@ WindowState ReadWindow(HWND window) {
     return s;
 }
 
-std::string FlagText(std::initializer_list<int> flags) {
+std::string FlagText(std::initializer_list<OptionFlag> flags) {
     OptionFlags set{};
-    for (int n : flags) SetOption(set, n);
+    for (OptionFlag n : flags) SetOption(set, n);
     char text[kOptionTextSize];
     FormatOptionText(set, text, sizeof text);
     return text;

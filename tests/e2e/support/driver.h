@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "shell/core/option_flags.h"
 #include "temp_folder.h"
 
 struct WindowState {
@@ -32,7 +33,7 @@ bool WaitFor(Pred pred, DWORD timeoutMs = 15000) {
 }
 
 // The stored "NFlags" text of a set holding exactly the given option flags.
-std::string FlagText(std::initializer_list<int> flags);
+std::string FlagText(std::initializer_list<OptionFlag> flags);
 
 // A Unix path turned into the drive Z: path Wine maps it to.
 std::string WindowsPath(const std::string& path);

@@ -109,11 +109,11 @@ TEST(MouseModeTable, ListsEveryModeOnceWithAValidPicture) {
 TEST(RequiredModifiers, FlagsSixtyFiveToSixtySevenAreShiftCtrlAlt) {
     uint8_t flags[kOptionBytes] = {};
     EXPECT_EQ(RequiredModifiers(flags), 0u);
-    SetOption(flags, 65);
+    SetOption(flags, kOptMouseNeedsShift);
     EXPECT_EQ(RequiredModifiers(flags), kModifierShift);
-    SetOption(flags, 67);
+    SetOption(flags, kOptMouseNeedsAlt);
     EXPECT_EQ(RequiredModifiers(flags), kModifierShift | kModifierAlt);
-    SetOption(flags, 66);
+    SetOption(flags, kOptMouseNeedsCtrl);
     EXPECT_EQ(RequiredModifiers(flags), kModifierShift | kModifierCtrl | kModifierAlt);
 }
 
@@ -140,7 +140,7 @@ TEST(JudgeHover, AMoveOverTheInactiveAlwaysShownPanelActivatesIt) {
 
 TEST(JudgeHover, EachMissingConditionStopsTheActivation) {
     HoverFacts f = HoverReady();
-    f.hoverActivates = false;  // flag 56 clear: still a hover event, but nothing happens
+    f.hoverActivates = false;  // kOptHoverActivates clear: still a hover event, but nothing happens
     EXPECT_EQ(JudgeHover(kMouseMove, f), HoverResult::kIgnore);
     f = HoverReady();
     f.visible = false;

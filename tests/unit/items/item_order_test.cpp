@@ -13,24 +13,26 @@ namespace {
 
 int ByteOrder(const char* a, const char* b) { return std::strcmp(a, b); }
 
-uint8_t* Flags(std::initializer_list<int> set) {
+uint8_t* Flags(std::initializer_list<OptionFlag> set) {
     static OptionFlags flags;
     std::memset(flags, 0, sizeof flags);
-    for (int n : set) SetOption(flags, n);
+    for (OptionFlag n : set) SetOption(flags, n);
     return flags;
 }
 
 TEST(SortKeyFromOptions, FollowsTheFlagPrecedence) {
-    EXPECT_EQ(SortKeyFromOptions(Flags({17, 18, 51, 19})), kSortNone);  // 16 clear: no sorting
-    EXPECT_EQ(SortKeyFromOptions(Flags({16})), kSortNone);
-    EXPECT_EQ(SortKeyFromOptions(Flags({16, 17})), 1);
-    EXPECT_EQ(SortKeyFromOptions(Flags({16, 17, 19})), 2);
-    EXPECT_EQ(SortKeyFromOptions(Flags({16, 17, 18, 51})), 1);  // name wins
-    EXPECT_EQ(SortKeyFromOptions(Flags({16, 18})), 3);
-    EXPECT_EQ(SortKeyFromOptions(Flags({16, 18, 51, 19})), 4);  // type before date
-    EXPECT_EQ(SortKeyFromOptions(Flags({16, 51})), 5);
-    EXPECT_EQ(SortKeyFromOptions(Flags({16, 51, 19})), 6);
-    EXPECT_EQ(SortKeyFromOptions(Flags({16, 19})), kSortNone);
+    EXPECT_EQ(SortKeyFromOptions(Flags({kOptSortByName, kOptSortByType, kOptSortByDate, kOptSortReverse})),
+              kSortNone);  // 16 clear: no sorting
+    EXPECT_EQ(SortKeyFromOptions(Flags({kOptSort})), kSortNone);
+    EXPECT_EQ(SortKeyFromOptions(Flags({kOptSort, kOptSortByName})), 1);
+    EXPECT_EQ(SortKeyFromOptions(Flags({kOptSort, kOptSortByName, kOptSortReverse})), 2);
+    EXPECT_EQ(SortKeyFromOptions(Flags({kOptSort, kOptSortByName, kOptSortByType, kOptSortByDate})), 1);  // name wins
+    EXPECT_EQ(SortKeyFromOptions(Flags({kOptSort, kOptSortByType})), 3);
+    EXPECT_EQ(SortKeyFromOptions(Flags({kOptSort, kOptSortByType, kOptSortByDate, kOptSortReverse})),
+              4);  // type before date
+    EXPECT_EQ(SortKeyFromOptions(Flags({kOptSort, kOptSortByDate})), 5);
+    EXPECT_EQ(SortKeyFromOptions(Flags({kOptSort, kOptSortByDate, kOptSortReverse})), 6);
+    EXPECT_EQ(SortKeyFromOptions(Flags({kOptSort, kOptSortReverse})), kSortNone);
 }
 
 TEST(Precedes, EachKey) {

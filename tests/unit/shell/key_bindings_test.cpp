@@ -62,7 +62,7 @@ TEST(HotkeyValue, ModifierTextIsCutToTheBuffer) {
 
 TEST(KeyAction, DefaultBindingsAreTheArrowsPagesEscapeAndEnter) {
     Settings s = DefaultKeys();
-    SetOption(s.optionFlags, 21);
+    SetOption(s.optionFlags, kOptFoldersInPanel);
     EXPECT_EQ(DecideKeyAction(s, 13), KeyAction::kExecute);
     EXPECT_EQ(DecideKeyAction(s, 27), KeyAction::kClose);
     EXPECT_EQ(DecideKeyAction(s, 38), KeyAction::kUp);
@@ -81,7 +81,7 @@ TEST(KeyAction, AKeyBoundTwiceDoesTheEarlierAction) {
     s.keyClose = 13;  // Close and Execute on Enter: Enter starts the item
     EXPECT_EQ(DecideKeyAction(s, 13), KeyAction::kExecute);
     s = DefaultKeys();
-    SetOption(s.optionFlags, 21);
+    SetOption(s.optionFlags, kOptFoldersInPanel);
     s.keyExpand = 37;  // Collapse is tried before Expand
     EXPECT_EQ(DecideKeyAction(s, 37), KeyAction::kCollapse);
     s.keyPageDown = 37;
@@ -90,21 +90,21 @@ TEST(KeyAction, AKeyBoundTwiceDoesTheEarlierAction) {
 
 TEST(KeyAction, FolderKeysDoNothingWithoutFoldersOpeningInThePanel) {
     Settings s = DefaultKeys();
-    SetOption(s.optionFlags, 42);  // accelerators on, folder opening off
+    SetOption(s.optionFlags, kOptAccelerators);  // accelerators on, folder opening off
     EXPECT_EQ(DecideKeyAction(s, 37), KeyAction::kNone);
     EXPECT_EQ(DecideKeyAction(s, 39), KeyAction::kNone);
     // Not handed to the accelerators either, even when bound to a letter.
     s.keyExpand = 'E';
     EXPECT_EQ(DecideKeyAction(s, 'E'), KeyAction::kNone);
     EXPECT_EQ(DecideKeyAction(s, 'F'), KeyAction::kAccelerator);
-    SetOption(s.optionFlags, 21);
+    SetOption(s.optionFlags, kOptFoldersInPanel);
     EXPECT_EQ(DecideKeyAction(s, 'E'), KeyAction::kExpand);
 }
 
 TEST(KeyAction, OtherKeysAreAcceleratorsOnlyWithTheOption) {
     Settings s = DefaultKeys();
     EXPECT_EQ(DecideKeyAction(s, 'A'), KeyAction::kNone);
-    SetOption(s.optionFlags, 42);
+    SetOption(s.optionFlags, kOptAccelerators);
     EXPECT_EQ(DecideKeyAction(s, 'A'), KeyAction::kAccelerator);
     EXPECT_EQ(DecideKeyAction(s, 13), KeyAction::kExecute);
 }

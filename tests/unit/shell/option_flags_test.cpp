@@ -7,38 +7,44 @@
 
 namespace {
 
+// A bit of the set by position, named or not.
+OptionFlag Bit(int n) { return static_cast<OptionFlag>(n); }
+
 std::vector<int> SetFlags(const uint8_t* flags) {
     std::vector<int> out;
     for (int n = 0; n < 128; ++n)
-        if (IsOptionSet(flags, n)) out.push_back(n);
+        if (IsOptionSet(flags, Bit(n))) out.push_back(n);
     return out;
 }
 
 TEST(OptionFlags, BitNumbering) {
     OptionFlags f{};
-    SetOption(f, 0);
-    SetOption(f, 9);
-    SetOption(f, 127);
+    SetOption(f, Bit(0));
+    SetOption(f, kOptAlwaysOnTop);
+    SetOption(f, Bit(127));
     EXPECT_EQ(f[0], 0x01);
     EXPECT_EQ(f[1], 0x02);
     EXPECT_EQ(f[15], 0x80);
-    ClearOption(f, 9);
+    ClearOption(f, kOptAlwaysOnTop);
     EXPECT_EQ(f[1], 0);
-    PutOption(f, 33, true);
-    EXPECT_EQ(IsOptionSet(f, 33), 1);
-    PutOption(f, 33, false);
-    EXPECT_EQ(IsOptionSet(f, 33), 0);
+    PutOption(f, kOptSounds, true);
+    EXPECT_EQ(IsOptionSet(f, kOptSounds), 1);
+    PutOption(f, kOptSounds, false);
+    EXPECT_EQ(IsOptionSet(f, kOptSounds), 0);
     // Numbers outside the set are never set and never written.
-    SetOption(f, 128);
-    SetOption(f, -1);
-    EXPECT_EQ(IsOptionSet(f, 128), 0);
+    SetOption(f, Bit(128));
+    SetOption(f, Bit(-1));
+    EXPECT_EQ(IsOptionSet(f, Bit(128)), 0);
     EXPECT_EQ(SetFlags(f), (std::vector<int>{0, 127}));
 }
 
 TEST(OptionFlags, DefaultsAndTheirStoredText) {
     OptionFlags f{};
     SetDefaultOptions(f);
-    EXPECT_EQ(SetFlags(f), (std::vector<int>{4, 5, 13, 15, 21, 23, 26, 31, 32, 42, 54, 62}));
+    EXPECT_EQ(SetFlags(f),
+              (std::vector<int>{kOptMousePlace, kOptFadeIn, kOptSecondStartActivates, kOptMousePlaceAtCursor,
+                                kOptFoldersInPanel, kOptFolderArrow, kOptMouseActivation, kOptHandCursor,
+                                kOptSingleClickStarts, kOptAccelerators, kOptIndentMedium, kOptOtherPlaceAsMouse}));
     char text[kOptionTextSize];
     FormatOptionText(f, text, sizeof text);
     EXPECT_STREQ(text, "30,a0,a0,84,01,04,40,40,00,00,00,00,00,00,00,00");
@@ -52,7 +58,7 @@ TEST(OptionFlags, LegacyFlagsFillOnlyTheFirst32) {
     OptionFlags all{};
     SetLegacyOptions(all, -1);
     EXPECT_EQ(SetFlags(all).size(), 32u);
-    EXPECT_EQ(IsOptionSet(all, 32), 0);
+    EXPECT_EQ(IsOptionSet(all, Bit(32)), 0);
 }
 
 TEST(OptionFlags, ParsingNFlags) {

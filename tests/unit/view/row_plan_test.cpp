@@ -145,7 +145,7 @@ RowLayoutInput Row() {
 TEST(LayoutRow, DepthOneWithMediumIndentationShiftsByOneIcon) {
     RowLayoutInput in = Row();
     in.depth = 1;
-    in.indentOption = 54;
+    in.indentOption = kOptIndentMedium;
     in.style = kStyleCursorRow;
     RowLayout r = LayoutRow(in);
     EXPECT_EQ(r.shift, 16);
@@ -155,9 +155,9 @@ TEST(LayoutRow, DepthOneWithMediumIndentationShiftsByOneIcon) {
     EXPECT_EQ(r.textRight, 16 + 148);  // the shift narrows the box, its right end stays
     in.style = 0;                      // not under the cursor: plus the indent
     EXPECT_EQ(LayoutRow(in).shift, 24);
-    in.indentOption = 55;
+    in.indentOption = kOptIndentLarge;
     EXPECT_EQ(LayoutRow(in).shift, 8 + 24);
-    in.indentOption = 53;
+    in.indentOption = kOptIndentSmall;
     EXPECT_EQ(LayoutRow(in).shift, 8 + 8);
 }
 

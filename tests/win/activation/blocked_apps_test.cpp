@@ -30,7 +30,7 @@ protected:
     void SetUp() override {
         saved_ = gSettings;
         CopyText(gSettings.programFolder, folder_.Path().c_str());
-        SetOption(gSettings.optionFlags, 11);
+        SetOption(gSettings.optionFlags, kOptBlockedApps);
         window_ = MakeWindow("KorvaneTestTop", "blocked", nullptr, WS_POPUP, 0, 0, 5, 5);
     }
     void TearDown() override {
@@ -55,7 +55,7 @@ TEST_F(BlockedApps, AnEntryInMixedCaseBlocksTheProgram) {
 
 TEST_F(BlockedApps, FlagElevenClearBlocksNothing) {
     Load(OwnPath() + "\r\n");
-    ClearOption(gSettings.optionFlags, 11);
+    ClearOption(gSettings.optionFlags, kOptBlockedApps);
     EXPECT_FALSE(IsBlockedApplication(window_));
 }
 

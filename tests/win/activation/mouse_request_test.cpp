@@ -77,7 +77,7 @@ TEST_F(MouseRequest, AnEventOnThePanelItselfNeverFires) {
 
 TEST_F(MouseRequest, ShiftRequiredFiresWithShiftAndCtrlHeldAndReleasesBoth) {
     Mode(10);
-    SetOption(gSettings.optionFlags, 65);
+    SetOption(gSettings.optionFlags, kOptMouseNeedsShift);
     Request(WM_MBUTTONDOWN, target_);
     EXPECT_FALSE(catcher_.Caught(150)) << "no Shift held";
 
@@ -173,7 +173,7 @@ TEST_F(MouseRequest, TaskbarModesCompareWithTheTaskbarRecordedAtLoad) {
 }
 
 TEST_F(MouseRequest, HoverActivatesTheAlwaysShownPanelOnlyWithFlagFiftySix) {
-    SetOption(gSettings.optionFlags, 8);
+    SetOption(gSettings.optionFlags, kOptAlwaysShown);
     SetWindowPos(panel_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     SetForegroundWindow(target_);
     PumpMessages(50);
@@ -181,7 +181,7 @@ TEST_F(MouseRequest, HoverActivatesTheAlwaysShownPanelOnlyWithFlagFiftySix) {
     ASSERT_EQ(WindowFromPoint(POINT{650, 450}), panel_);
     Request(WM_MOUSEMOVE, panel_);
     EXPECT_FALSE(catcher_.Caught(150));
-    SetOption(gSettings.optionFlags, 56);
+    SetOption(gSettings.optionFlags, kOptHoverActivates);
     Request(WM_MOUSEMOVE, panel_);
     EXPECT_TRUE(catcher_.Caught());
     // Not while a menu loop runs, and not when it is already active.
@@ -204,12 +204,12 @@ TEST_F(MouseRequest, ABlockedApplicationUnderTheGesturePressesNothing) {
     GetModuleFileNameA(nullptr, own, sizeof own);
     folder.Write(kBlockedFileName, std::string(own) + "\r\n");
     LoadBlockedList();
-    SetOption(gSettings.optionFlags, 11);
+    SetOption(gSettings.optionFlags, kOptBlockedApps);
     Mode(10);
     EXPECT_EQ(PressActivationKey(target_), 0);
     Request(WM_MBUTTONDOWN, target_);
     EXPECT_FALSE(catcher_.Caught(150));
-    ClearOption(gSettings.optionFlags, 11);
+    ClearOption(gSettings.optionFlags, kOptBlockedApps);
     EXPECT_EQ(PressActivationKey(target_), 1);
     EXPECT_TRUE(catcher_.Caught());
     FreeBlockedList();

@@ -55,7 +55,7 @@ protected:
     void SetUp() override {
         saved_ = gSettings;
         std::memset(gSettings.optionFlags, 0, sizeof gSettings.optionFlags);
-        SetOption(gSettings.optionFlags, 26);
+        SetOption(gSettings.optionFlags, kOptMouseActivation);
         CopyText(gSettings.programFolder, folder_.Path().c_str());
         panel_ = MakeWindow("KorvaneTestPanel", "panel", nullptr, WS_POPUP, 0, 0, 50, 50);
     }
@@ -111,7 +111,7 @@ TEST_F(HookLibrary, ASecondLoadWhileOneIsLoadedFailsAndChangesNothing) {
     Provide(kStandardHookFile);
     ASSERT_NE(LoadHookLibrary(panel_), 0u);
     const HookBinding before = gHook;
-    SetOption(gSettings.optionFlags, 50);  // even asking for the other library
+    SetOption(gSettings.optionFlags, kOptCompatHook);  // even asking for the other library
     Provide(kCompatibilityHookFile);
     EXPECT_EQ(LoadHookLibrary(panel_), 0u);
     EXPECT_EQ(gHook.library, before.library);
@@ -120,7 +120,7 @@ TEST_F(HookLibrary, ASecondLoadWhileOneIsLoadedFailsAndChangesNothing) {
 }
 
 TEST_F(HookLibrary, TheCompatibilityLibraryIsToldTheMouseMode) {
-    SetOption(gSettings.optionFlags, 50);
+    SetOption(gSettings.optionFlags, kOptCompatHook);
     Provide(kCompatibilityHookFile);
     gSettings.mouseMode = 7;
     StartMouseActivation(panel_);
@@ -159,7 +159,7 @@ TEST_F(HookLibrary, AFourthVersionComponentDoesNotMatter) {
 }
 
 TEST_F(HookLibrary, ALibraryWithoutTheExportsIsFreedWithoutAMessageOfItsOwn) {
-    SetOption(gSettings.optionFlags, 50);
+    SetOption(gSettings.optionFlags, kOptCompatHook);
     char system[MAX_PATH];
     GetSystemDirectoryA(system, sizeof system);
     ASSERT_TRUE(CopyFileA((std::string(system) + "\\version.dll").c_str(), folder_.File(kCompatibilityHookFile).c_str(),
@@ -186,10 +186,10 @@ TEST_F(HookLibrary, ApplyingTheOptionsSwitchesLibrariesAndTurnsMouseActivationOf
     StartMouseActivation(panel_);
     ASSERT_NE(gHook.library, nullptr);
     EXPECT_EQ(gHook.setState, nullptr);
-    SetOption(gSettings.optionFlags, 50);
+    SetOption(gSettings.optionFlags, kOptCompatHook);
     RestartMouseActivation(panel_, true);
     EXPECT_NE(gHook.setState, nullptr) << "the compatibility library replaced the standard one";
-    ClearOption(gSettings.optionFlags, 26);
+    ClearOption(gSettings.optionFlags, kOptMouseActivation);
     RestartMouseActivation(panel_, false);
     EXPECT_EQ(gHook.library, nullptr);
 }

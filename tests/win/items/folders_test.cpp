@@ -1,4 +1,4 @@
-// Folders in the panel: option flags 21 and 22, opening and closing.
+// Folders in the panel: kOptFoldersInPanel and kOptScanFoldersAtStart, opening and closing.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -47,7 +47,7 @@ TEST_F(FolderTest, WithoutFlag21FoldersArePlainItems) {
 }
 
 TEST_F(FolderTest, Flag21MakesTopLevelDirectoriesFoldersWithAnOpenIcon) {
-    Options({21});
+    Options({kOptFoldersInPanel});
     ASSERT_TRUE(ScanTop());
     PanelItem* folder = Item(1);
     EXPECT_EQ(folder->flags, kItemFolder);
@@ -59,7 +59,7 @@ TEST_F(FolderTest, Flag21MakesTopLevelDirectoriesFoldersWithAnOpenIcon) {
 }
 
 TEST_F(FolderTest, OpeningSplicesCopiesAndClosingRemovesThem) {
-    Options({21});
+    Options({kOptFoldersInPanel});
     ASSERT_TRUE(ScanTop());
     PanelItem* folder = Item(1);
     ASSERT_TRUE(OpenFolderItems(folder));
@@ -100,7 +100,7 @@ TEST_F(FolderTest, OpeningSplicesCopiesAndClosingRemovesThem) {
 TEST_F(FolderTest, OpeningAnotherFolderClosesTheFirst) {
     const std::string second = dir.MakeFolder("More");
     LinkIn(second, "m.lnk");
-    Options({21});
+    Options({kOptFoldersInPanel});
     ASSERT_TRUE(ScanTop());
     ASSERT_EQ(TopNames(), (V{"a.lnk", "Docs", "z.lnk", "More"}));
     ASSERT_TRUE(OpenFolderItems(Item(1)));
@@ -112,7 +112,7 @@ TEST_F(FolderTest, OpeningAnotherFolderClosesTheFirst) {
 
 TEST_F(FolderTest, AnEmptyFolderOpensWithNothingSpliced) {
     dir.MakeFolder("Empty");
-    Options({21});
+    Options({kOptFoldersInPanel});
     ASSERT_TRUE(ScanTop());
     PanelItem* empty = Item(3);
     ASSERT_STREQ(empty->name, "Empty");
@@ -124,7 +124,7 @@ TEST_F(FolderTest, AnEmptyFolderOpensWithNothingSpliced) {
 }
 
 TEST_F(FolderTest, Flag22LoadsTopLevelFoldersAtScanTimeOnly) {
-    Options({21, 22});
+    Options({kOptFoldersInPanel, kOptScanFoldersAtStart});
     ASSERT_TRUE(ScanTop());
     PanelItem* folder = Item(1);
     ASSERT_NE(folder->children, nullptr);
@@ -138,7 +138,7 @@ TEST_F(FolderTest, Flag22LoadsTopLevelFoldersAtScanTimeOnly) {
 }
 
 TEST_F(FolderTest, SortingMovesFolderContentsWithTheirFolder) {
-    Options({16, 17, 21, 22});
+    Options({kOptSort, kOptSortByName, kOptFoldersInPanel, kOptScanFoldersAtStart});
     ASSERT_TRUE(ScanTop());
     ASSERT_EQ(TopNames(), (V{"a.lnk", "Docs", "z.lnk"}));
     PanelItem* folder = Item(1);
@@ -150,7 +150,7 @@ TEST_F(FolderTest, SortingMovesFolderContentsWithTheirFolder) {
 }
 
 TEST_F(FolderTest, OrderFilesOfOpenedFoldersAreRead) {
-    Options({21});
+    Options({kOptFoldersInPanel});
     dir.Write("Docs\\shortcut.ini", "x.lnk\n/separator/\ny.lnk");
     ASSERT_TRUE(ScanTop());
     ASSERT_TRUE(OpenFolderItems(Item(1)));

@@ -55,9 +55,9 @@ void ItemModelTest::TearDown() {
     std::memcpy(&gSettings, &saved_, sizeof saved_);
 }
 
-void ItemModelTest::Options(std::initializer_list<int> flags) {
+void ItemModelTest::Options(std::initializer_list<OptionFlag> flags) {
     std::memset(gSettings.optionFlags, 0, sizeof gSettings.optionFlags);
-    for (int n : flags) SetOption(gSettings.optionFlags, n);
+    for (OptionFlag n : flags) SetOption(gSettings.optionFlags, n);
 }
 
 bool ItemModelTest::ScanTop() {

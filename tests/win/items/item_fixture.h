@@ -28,7 +28,7 @@ protected:
     void TearDown() override;
 
     // Only the given option flags set.
-    void Options(std::initializer_list<int> flags);
+    void Options(std::initializer_list<OptionFlag> flags);
     // Scans the temp folder into the item list, as the rebuild does.
     bool ScanTop();
     std::vector<std::string> TopNames() const { return FileNames(gItems.head); }

@@ -34,7 +34,7 @@ protected:
         SetWriteTime(dir.File("d.url"), kBase + 3 * kDay);
         dir.Write("shortcut.ini", "b.lnk\r\nd.url\r\nSub\r\nc.lnk\r\na.url\r\n");
     }
-    V ScanSorted(std::initializer_list<int> flags) {
+    V ScanSorted(std::initializer_list<OptionFlag> flags) {
         Options(flags);
         const unsigned long before = gItems.shellCalls;
         EXPECT_TRUE(ScanTop());
@@ -49,8 +49,8 @@ TEST_F(SortTest, UnsortedKeepsTheOrderFile) {
 }
 
 TEST_F(SortTest, ByName) {
-    EXPECT_EQ(ScanSorted({16, 17}), (V{"a.url", "b.lnk", "c.lnk", "d.url", "Sub"}));
-    EXPECT_EQ(ScanSorted({16, 17, 19}), (V{"Sub", "d.url", "c.lnk", "b.lnk", "a.url"}));
+    EXPECT_EQ(ScanSorted({kOptSort, kOptSortByName}), (V{"a.url", "b.lnk", "c.lnk", "d.url", "Sub"}));
+    EXPECT_EQ(ScanSorted({kOptSort, kOptSortByName, kOptSortReverse}), (V{"Sub", "d.url", "c.lnk", "b.lnk", "a.url"}));
 }
 
 TEST_F(SortTest, ByTypeWithOneShellQueryPerItem) {
@@ -79,17 +79,17 @@ TEST_F(SortTest, ByTypeWithOneShellQueryPerItem) {
     for (auto g = groups.rbegin(); g != groups.rend(); ++g)
         descending.insert(descending.end(), g->names.begin(), g->names.end());
 
-    EXPECT_EQ(ScanSorted({16, 18}), ascending);
+    EXPECT_EQ(ScanSorted({kOptSort, kOptSortByType}), ascending);
     // Five items: one display query each, one open-icon query for the folder
-    // (flag 21 is off here, so none), and one type query each.
+    // (kOptFoldersInPanel is off here, so none), and one type query each.
     EXPECT_EQ(callsMade, 5u + 5u);
-    EXPECT_EQ(ScanSorted({16, 18, 19}), descending);
+    EXPECT_EQ(ScanSorted({kOptSort, kOptSortByType, kOptSortReverse}), descending);
 }
 
 TEST_F(SortTest, ByDateFolderFirstAndEqualTimesByName) {
-    EXPECT_EQ(ScanSorted({16, 51}), (V{"Sub", "a.url", "c.lnk", "b.lnk", "d.url"}));
+    EXPECT_EQ(ScanSorted({kOptSort, kOptSortByDate}), (V{"Sub", "a.url", "c.lnk", "b.lnk", "d.url"}));
     EXPECT_EQ(callsMade, 5u);
-    EXPECT_EQ(ScanSorted({16, 51, 19}), (V{"d.url", "b.lnk", "a.url", "c.lnk", "Sub"}));
+    EXPECT_EQ(ScanSorted({kOptSort, kOptSortByDate, kOptSortReverse}), (V{"d.url", "b.lnk", "a.url", "c.lnk", "Sub"}));
 }
 
 TEST_F(SortTest, ItemPrecedesAsksTheShellForTypes) {
@@ -116,7 +116,7 @@ TEST_F(SortTest, TwoItemsInTheWrongOrder) {
     ASSERT_TRUE(MakeLink(two.File("z.lnk"), target));
     ASSERT_TRUE(MakeLink(two.File("y.lnk"), target));
     two.Write("shortcut.ini", "z.lnk\r\ny.lnk\r\n");
-    Options({16, 17});
+    Options({kOptSort, kOptSortByName});
     PanelItem* head = nullptr;
     ASSERT_TRUE(ScanFolder(&head, nullptr, two.Path().c_str()));
     EXPECT_EQ(FileNames(head), (V{"y.lnk", "z.lnk"}));

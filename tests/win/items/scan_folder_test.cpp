@@ -48,11 +48,11 @@ TEST_F(ItemModelTest, OrderFileFirstThenTheListing) {
 TEST_F(ItemModelTest, SortingDropsSeparatorsAndSorts) {
     for (const char* n : {"a.lnk", "b.lnk", "c.lnk", "d.lnk"}) Link(n);
     dir.Write("shortcut.ini", "b.lnk\r\n/separator/\r\na.lnk\r\n");
-    Options({16, 17});
+    Options({kOptSort, kOptSortByName});
     ASSERT_TRUE(ScanTop());
     EXPECT_EQ(TopNames(), (V{"a.lnk", "b.lnk", "c.lnk", "d.lnk"}));
     EXPECT_EQ(gItems.head->headSlot, &gItems.head);
-    Options({16});  // sorting on without a key: separators still go, order stays
+    Options({kOptSort});  // sorting on without a key: separators still go, order stays
     ASSERT_TRUE(ScanTop());
     const V names = TopNames();
     ASSERT_EQ(names.size(), 4u);
@@ -108,7 +108,7 @@ TEST_F(ItemModelTest, UrlAlwaysTextOnlyWithAllFiles) {
     ASSERT_TRUE(ScanTop());
     EXPECT_EQ(TopNames()[0], "named.txt");  // the filter applies to the listing only
     EXPECT_EQ(Sorted(TopNames()), (V{"UPPER.URL", "named.txt", "site.url"}));
-    Options({20});
+    Options({kOptAllFiles});
     ASSERT_TRUE(ScanTop());
     EXPECT_EQ(Sorted(TopNames()), (V{"UPPER.URL", "named.txt", "notes.txt", "shortcut.ini", "site.url"}));
 }

@@ -26,10 +26,16 @@ protected:
         ASSERT_TRUE(SetUpCheckList(list_, kListId, GetModuleHandleA(nullptr), IDB_HEADING_IMAGES));
         // A heading, a check row, a disabled check row, a radio pair and an indented check row.
         EXPECT_EQ(AddCheckListRow(list_, "パネル", 0, kRowHeader), kHeader);
-        EXPECT_EQ(AddCheckListStringRow(list_, GetModuleHandleA(nullptr), 5, 0, kRowIndent1), kCheck);
-        EXPECT_EQ(AddCheckListStringRow(list_, GetModuleHandleA(nullptr), 6, 0, kRowIndent1 | kRowDisabled), kDisabled);
-        EXPECT_EQ(AddCheckListStringRow(list_, GetModuleHandleA(nullptr), 57, 0, kRowRadio | kRowTicked), kRadioOn);
-        EXPECT_EQ(AddCheckListStringRow(list_, GetModuleHandleA(nullptr), 58, 0, kRowRadio), kRadioOff);
+        EXPECT_EQ(AddCheckListStringRow(list_, GetModuleHandleA(nullptr), IDS_OPT_ALWAYS_SHOWN, 0, kRowIndent1),
+                  kCheck);
+        EXPECT_EQ(AddCheckListStringRow(list_, GetModuleHandleA(nullptr), IDS_OPT_ALWAYS_ON_TOP, 0,
+                                        kRowIndent1 | kRowDisabled),
+                  kDisabled);
+        EXPECT_EQ(
+            AddCheckListStringRow(list_, GetModuleHandleA(nullptr), IDS_OPT_INDENT_SMALL, 0, kRowRadio | kRowTicked),
+            kRadioOn);
+        EXPECT_EQ(AddCheckListStringRow(list_, GetModuleHandleA(nullptr), IDS_OPT_INDENT_MEDIUM, 0, kRowRadio),
+                  kRadioOff);
         EXPECT_EQ(AddCheckListRow(list_, "Tovel panel", 0, kRowIndent3 | kRowTicked), kIndented);
         host_.notifications.clear();
     }

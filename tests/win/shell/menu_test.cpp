@@ -75,7 +75,7 @@ TEST_F(PopupMenuTest, FirstItemIsBoldAndShowsTheHotkeyOnlyWithFlag12) {
     EXPECT_TRUE(InfoAt(popup, 0).fState & MFS_DEFAULT);
     EXPECT_EQ(InfoAt(popup, 0).wID, static_cast<UINT>(IDM_SHOW_PANEL));
 
-    SetOption(gSettings.optionFlags, 12);
+    SetOption(gSettings.optionFlags, kOptHotkey);
     popup = BuildPopupMenu(menu);
     EXPECT_EQ(TextAt(popup, 0), "パネルを開く(&P)...\tCtrl+Alt+Q");
     const auto* record = reinterpret_cast<const MenuItemRecord*>(InfoAt(popup, 0).dwItemData);
@@ -83,7 +83,7 @@ TEST_F(PopupMenuTest, FirstItemIsBoldAndShowsTheHotkeyOnlyWithFlag12) {
     EXPECT_STREQ(record->text, "パネルを開く(&P)...\tCtrl+Alt+Q");
     EXPECT_TRUE(record->state & MFS_DEFAULT);
 
-    // No hotkey stored: nothing after the text even with flag 12.
+    // No hotkey stored: nothing after the text even with kOptHotkey.
     gSettings.hotkey = 0;
     popup = BuildPopupMenu(menu);
     EXPECT_EQ(TextAt(popup, 0), "パネルを開く(&P)...");
@@ -201,8 +201,8 @@ TEST_F(PopupMenuTest, ReorderIsGreyedForAnEmptyList) {
 TEST_F(PopupMenuTest, Flag3GivesThePlainMenuWithTheSameItems) {
     AddSkinFolder("Alpha");
     ListSkins();
-    SetOption(gSettings.optionFlags, 3);
-    SetOption(gSettings.optionFlags, 12);
+    SetOption(gSettings.optionFlags, kOptPlainMenu);
+    SetOption(gSettings.optionFlags, kOptHotkey);
     gSettings.hotkey = 0x0651;
     OwnedMenu menu;
     HMENU popup = BuildPopupMenu(menu);
@@ -463,7 +463,7 @@ TEST_F(PopupMenuTest, OwnerDrawnMenuOnTheScreenIsAsTallAsItsItems) {
     AddSkinFolder("Aurora");
     AddSkinFolder("Washi");
     ListSkins();
-    SetOption(gSettings.optionFlags, 12);
+    SetOption(gSettings.optionFlags, kOptHotkey);
     gSettings.hotkey = 0x0651;
     const TrackedMenu shown = TrackAndLook("menu_owner_drawn.bmp", 2);
     ASSERT_TRUE(shown.seen);
@@ -478,7 +478,7 @@ TEST_F(PopupMenuTest, OwnerDrawnMenuOnTheScreenIsAsTallAsItsItems) {
 
 TEST_F(PopupMenuTest, AskingAgainWhileTheMenuIsOpenLeavesItAlone) {
     ListSkins();
-    SetOption(gSettings.optionFlags, 12);
+    SetOption(gSettings.optionFlags, kOptHotkey);
     gSettings.hotkey = 0x0651;
     const TrackedMenu shown = TrackAndLook("", 0, true);
     ASSERT_TRUE(shown.seen);
@@ -492,8 +492,8 @@ TEST_F(PopupMenuTest, AskingAgainWhileTheMenuIsOpenLeavesItAlone) {
 TEST_F(PopupMenuTest, PlainMenuOnTheScreen) {
     AddSkinFolder("Aurora");
     ListSkins();
-    SetOption(gSettings.optionFlags, 3);
-    SetOption(gSettings.optionFlags, 12);
+    SetOption(gSettings.optionFlags, kOptPlainMenu);
+    SetOption(gSettings.optionFlags, kOptHotkey);
     gSettings.hotkey = 0x0651;
     const TrackedMenu shown = TrackAndLook("menu_plain.bmp", 1);
     ASSERT_TRUE(shown.seen);

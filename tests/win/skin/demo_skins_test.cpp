@@ -45,7 +45,7 @@ bool HasPicture(const SkinImage& slot) { return slot.dc && slot.bitmap && slot.w
 
 TEST_F(DemoSkinTest, AuroraShowsEveryFormat2Feature) {
     CopyDemo("Aurora");
-    ClearOption(gSettings.optionFlags, 37);
+    ClearOption(gSettings.optionFlags, kOptCustomDesign);
     Apply("Aurora");
     ASSERT_EQ(Messages(), 0);
     ASSERT_EQ(gSkin.kind, kSkinFormat2);

@@ -140,9 +140,9 @@ void SkinTest::WriteFormat2Bitmaps(const std::string& skin) {
 }
 
 void SkinTest::UseDesignIconSize(int size) {
-    SetOption(gSettings.optionFlags, 37);
-    ClearOption(gSettings.optionFlags, 38);
-    ClearOption(gSettings.optionFlags, 39);
+    SetOption(gSettings.optionFlags, kOptCustomDesign);
+    ClearOption(gSettings.optionFlags, kOptNoIcons);
+    ClearOption(gSettings.optionFlags, kOptNoText);
     gSettings.selectFont[0] = gSettings.unselectFont[0] = '\0';
     gSettings.selectSize = gSettings.unselectSize = 9;
     gSettings.selectStyle = gSettings.unselectStyle = 0;

@@ -281,7 +281,7 @@ TEST_F(SkinLoaderTest, SkinFontsAreCreatedWithAndWithoutTheCustomisation) {
     const std::string fonts = "[Font Select]\r\nFaceName=Arial\r\n[Font Unselect]\r\nStyle=italic\r\n";
     WriteSkin("both", Format2(fonts));
     WriteFormat2Bitmaps("both");
-    ClearOption(gSettings.optionFlags, 37);
+    ClearOption(gSettings.optionFlags, kOptCustomDesign);
     Apply("both");
     EXPECT_TRUE(gSkin.selectedItemFont.font);
     EXPECT_TRUE(gSkin.otherItemFont.font);
@@ -293,7 +293,7 @@ TEST_F(SkinLoaderTest, SkinFontsAreCreatedWithAndWithoutTheCustomisation) {
     EXPECT_FALSE(gSkin.selectedItemFont.font);
     EXPECT_FALSE(gSkin.otherItemFont.font);
 
-    SetOption(gSettings.optionFlags, 37);
+    SetOption(gSettings.optionFlags, kOptCustomDesign);
     CopyText(gSettings.selectFont, "Courier New");
     gSettings.unselectFont[0] = '\0';
     gSettings.selectSize = gSettings.unselectSize = 9;
@@ -410,7 +410,7 @@ TEST_F(SkinLoaderTest, ApplyDesignSizesWorksOnACopyOfTheRecord) {
     EXPECT_EQ(copy.iconSize, 24);
     EXPECT_EQ(gSkin.panelHeight, 0);  // the live record is untouched
 
-    SetOption(s.optionFlags, 38);  // no icons: the icon does not grow the rows
+    SetOption(s.optionFlags, kOptNoIcons);  // no icons: the icon does not grow the rows
     SkinInfo again = copy;
     again.iconSize = 16;
     ApplyDesignSizes(again, s, 96);

@@ -27,7 +27,7 @@ public:
 };
 
 TEST_F(StandardSkinTest, BeforeTheSavedSizesThePanelIs180WideWithNineRowsOf24) {
-    ClearOption(gSettings.optionFlags, 37);
+    ClearOption(gSettings.optionFlags, kOptCustomDesign);
     Apply("");
     const int top = GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION);
     EXPECT_EQ(gSkin.panelWidth, 180);
@@ -60,7 +60,7 @@ TEST_F(StandardSkinTest, BeforeTheSavedSizesThePanelIs180WideWithNineRowsOf24) {
 }
 
 TEST_F(StandardSkinTest, TheColoursAndFontsComeFromTheSystem) {
-    ClearOption(gSettings.optionFlags, 37);
+    ClearOption(gSettings.optionFlags, kOptCustomDesign);
     Apply("");
     EXPECT_EQ(gSkin.selectBackColor, MixColors(GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_HIGHLIGHT)));
     EXPECT_EQ(gSkin.selectFrameColor, GetSysColor(COLOR_HIGHLIGHT));
@@ -79,7 +79,7 @@ TEST_F(StandardSkinTest, TheColoursAndFontsComeFromTheSystem) {
 }
 
 TEST_F(StandardSkinTest, OptionFlag41GivesTheClassicLookEvenWithAVisualStyle) {
-    SetOption(gSettings.optionFlags, 41);
+    SetOption(gSettings.optionFlags, kOptNoVisualStyle);
     Apply("");
     EXPECT_EQ(gSkin.kind, kSkinClassic);
     EXPECT_FALSE(gSkin.hasTransparentColor);
@@ -94,7 +94,7 @@ TEST_F(StandardSkinTest, OptionFlag41GivesTheClassicLookEvenWithAVisualStyle) {
 
 TEST_F(StandardSkinTest, WithTheVisualStyleTheLookIsKindTwo) {
     if (!VisualStylesInUse()) GTEST_SKIP() << "no visual style active";
-    ClearOption(gSettings.optionFlags, 41);
+    ClearOption(gSettings.optionFlags, kOptNoVisualStyle);
     Apply("");
     ASSERT_EQ(gSkin.kind, kSkinThemed);
     EXPECT_TRUE(gSkin.hasTransparentColor);
@@ -132,7 +132,7 @@ TEST_F(StandardSkinTest, ThemedPiecesRefuseWithoutTheLibraryOrWhenAlreadyOpen) {
 
     FreeVisualStyles();
     EXPECT_FALSE(ThemedStandardPieces(window_));
-    ClearOption(gSettings.optionFlags, 41);
+    ClearOption(gSettings.optionFlags, kOptNoVisualStyle);
     Apply("");
     EXPECT_EQ(gSkin.kind, kSkinClassic);
 }

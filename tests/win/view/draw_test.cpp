@@ -55,8 +55,8 @@ TEST_F(DrawTest, TheCursorFollowsTheCursorRowAndHasAnInactiveVariant) {
     gShell.active = 0;
     RedrawPanel(window_);
     EXPECT_TRUE(SameRgb(Pixel(CursorRect(1).left + 20, CursorRect(1).top + 10), gSkin.backColor));
-    // Option flag 40 keeps the active cursor on an inactive panel.
-    SetOption(40);
+    // kOptActiveCursorAlways keeps the active cursor on an inactive panel.
+    SetOption(kOptActiveCursorAlways);
     RedrawPanel(window_);
     EXPECT_TRUE(SameRgb(Pixel(CursorRect(1).left + 20, CursorRect(1).top + 10), gSkin.selectBackColor));
 }
@@ -82,7 +82,7 @@ TEST_F(DrawTest, ThreeItemsRepeatOverNineRowsAndStopWithoutLoop) {
     RedrawPanel(window_);
     for (int row = 0; row < 9; ++row) EXPECT_GT(CountColor(RowTextRect(row), kIcon), 0) << "row " << row;
 
-    SetOption(29);
+    SetOption(kOptNoLoop);
     RedrawPanel(window_);
     SaveBackBuffer("three-no-loop");
     for (int row = 0; row < 9; ++row) {
@@ -113,9 +113,9 @@ TEST_F(DrawTest, LongNamesEndInAnEllipsisAndSwitchTheTooltip) {
     const RECT right{gSkin.itemLeft + gSkin.itemWidth, CursorRect(4).top + 3, gSkin.selectLeft + gSkin.selectWidth - 1,
                      CursorRect(4).bottom - 3};
     EXPECT_EQ(CountNot(right, gSkin.selectBackColor), 0);
-    // With option flag 27 the tooltip is never switched on.
+    // With kOptNoTooltips the tooltip is never switched on.
     gPanel.rowTipActive = false;
-    SetOption(27);
+    SetOption(kOptNoTooltips);
     RedrawPanel(window_);
     EXPECT_FALSE(gPanel.rowTipActive);
 }
@@ -125,7 +125,7 @@ TEST_F(DrawTest, DepthOneIsIndentedByOneIconWithMediumIndentation) {
     AddItems({"folder", "child", "other"}, 0);
     gItems.head->next->depth = 1;
     gSkin.itemIndent = 8;
-    SetOption(54);
+    SetOption(kOptIndentMedium);
     Layout();
     gView.currentIndex = 1;  // the child on the cursor row: no indent, one icon of shift
     RedrawPanel(window_);
@@ -161,7 +161,7 @@ TEST_F(DrawTest, NoIconsAndNoTextLeaveOnlyTheFolderArrows) {
         ImageList_AddMasked(gItems.arrowImages.Get(), b, RGB(255, 0, 255));
         DeleteObject(b);
     }
-    for (int f : {21, 23, 38, 39}) SetOption(f);
+    for (OptionFlag f : {kOptFoldersInPanel, kOptFolderArrow, kOptNoIcons, kOptNoText}) SetOption(f);
     Layout();
     gView.currentIndex = 1;
     RedrawPanel(window_);
@@ -179,7 +179,7 @@ TEST_F(DrawTest, NoIconsAndNoTextLeaveOnlyTheFolderArrows) {
 TEST_F(DrawTest, GradientRowsFadeTowardsTheBackground) {
     MakeIcon(kIcon);
     AddItems({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"}, 0);
-    SetOption(49);
+    SetOption(kOptGradient);
     Layout();
     ASSERT_NE(gPanel.iconScratch[0].dc, nullptr);
     gView.currentIndex = 5;
@@ -211,7 +211,7 @@ TEST_F(DrawTest, SeparatorsDrawASunkenLineInTheClassicLook) {
 TEST_F(DrawTest, ScrollingDisplacesEveryRowAndDrawsTheCursorRowUnselected) {
     MakeIcon(kIcon);
     AddItems({"a", "b", "c"}, 0);
-    SetOption(2);
+    SetOption(kOptAnimateScroll);
     Layout();
     gView.scrollDirection = 1;
     gView.scrollStart = 1000;
@@ -244,7 +244,7 @@ TEST_F(DrawTest, ShadowsAreDrawnUnderTheTextAndAcceleratorsHideTheirMark) {
         return last;
     };
     const int withMark = rightmost(3);
-    SetOption(42);
+    SetOption(kOptAccelerators);
     RedrawPanel(window_);
     EXPECT_LT(rightmost(3), withMark);
 }

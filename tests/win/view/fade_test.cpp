@@ -50,7 +50,7 @@ public:
 
 TEST_F(FadeTest, LayeredFadeEndsAtTheActiveTransparency) {
     gShell.setLayeredWindowAttributes = RecordLayered;
-    SetOption(28, true);
+    SetOption(kOptTransparency, true);
     Layout();
     PrepareShowFade(window_);
     ASSERT_FALSE(gCalls.empty());
@@ -86,8 +86,8 @@ TEST_F(FadeTest, LayeredFadeWithoutTransparencyEndsOpaqueAndKeepsTheColourKey) {
 TEST_F(FadeTest, TransparencyFollowsTheActivationState) {
     gShell.setLayeredWindowAttributes = RecordLayered;
     Layout();
-    EXPECT_EQ(gCalls.back().alpha, 255);  // flag 28 clear: opaque
-    SetOption(28, true);
+    EXPECT_EQ(gCalls.back().alpha, 255);  // kOptTransparency clear: opaque
+    SetOption(kOptTransparency, true);
     ApplyTransparency(window_, true);
     EXPECT_EQ(gCalls.back().alpha, 153);
     ApplyTransparency(window_, false);
@@ -128,7 +128,7 @@ TEST_F(FadeTest, SoftwareFadeShrinksTheWindowAndEndsWithTheFullPanel) {
 
 TEST_F(FadeTest, AnAlwaysShownVisiblePanelIsNotMoved) {
     Layout();
-    SetOption(8, true);
+    SetOption(kOptAlwaysShown, true);
     SetWindowPos(window_, nullptr, 77, 88, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     gSettings.left2 = 5;
     gSettings.top2 = 6;
@@ -140,7 +140,7 @@ TEST_F(FadeTest, AnAlwaysShownVisiblePanelIsNotMoved) {
     PlacePanel(window_, false);
     GetWindowRect(window_, &r);
     EXPECT_EQ(r.left, 5);
-    SetOption(8, false);
+    SetOption(kOptAlwaysShown, false);
 }
 
 }  // namespace

@@ -40,8 +40,8 @@ public:
         gSettings.skinName[0] = '\0';
         gSettings.openFolder[0] = '\0';
         gSettings.savedItemCount = gSettings.savedPanelWidth = 0;
-        SetOption(21, true);
-        SetOption(23, true);
+        SetOption(kOptFoldersInPanel, true);
+        SetOption(kOptFolderArrow, true);
     }
     void TearDown() override {
         ReleaseItems();
@@ -87,14 +87,14 @@ TEST_F(LooksTest, VisualStyleLookDrawsFrameCursorAndRows) {
 }
 
 TEST_F(LooksTest, ClassicLookWithOptionFortyOne) {
-    SetOption(41, true);
+    SetOption(kOptNoVisualStyle, true);
     BuildItems(window_);
     EXPECT_EQ(gSkin.kind, kSkinClassic);
     gView.cursorRow = 2;
     RedrawPanel(window_);
     SaveBackBuffer("look-classic");
     ExpectCursorOnRow(2, true);
-    SetOption(41, false);
+    SetOption(kOptNoVisualStyle, false);
 }
 
 TEST_F(LooksTest, DemoSkinsDrawTheirCursorOnTheCursorRow) {
@@ -134,8 +134,8 @@ TEST_F(LooksTest, RefreshTwiceGivesTheSameListLookAndOpenFolder) {
     EXPECT_STREQ(gSettings.openFolder, "tools");
     EXPECT_TRUE(gRebuild.built);
     EXPECT_NE(gPanel.backBuffer.dc, nullptr);
-    // Without option flag 21 the open folder is forgotten.
-    SetOption(21, false);
+    // Without kOptFoldersInPanel the open folder is forgotten.
+    SetOption(kOptFoldersInPanel, false);
     RefreshPanel(window_);
     EXPECT_STREQ(gSettings.openFolder, "");
 }

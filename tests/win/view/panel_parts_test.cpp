@@ -187,7 +187,7 @@ TEST_F(PanelPartsTest, PlacementAtTheCursorAndThePreviousPosition) {
     ASSERT_TRUE(PlacePointer(GetSystemMetrics(SM_CXSCREEN) - 5, 300));
     POINT cursor;
     GetCursorPos(&cursor);
-    for (int f : {4, 15}) SetOption(f);
+    for (OptionFlag f : {kOptMousePlace, kOptMousePlaceAtCursor}) SetOption(f);
     PlacePanel(window_, true);
     RECT wr;
     GetWindowRect(window_, &wr);
@@ -195,11 +195,11 @@ TEST_F(PanelPartsTest, PlacementAtTheCursorAndThePreviousPosition) {
     EXPECT_EQ(wr.right, right);
     EXPECT_EQ(wr.top, cursor.y - 24 * 9 / 2 - 31);
     EXPECT_EQ(gShell.shownByMouse, 1);
-    SetOption(34);
+    SetOption(kOptNoEdgeCorrection);
     PlacePanel(window_, true);
     GetWindowRect(window_, &wr);
     EXPECT_EQ(wr.left, cursor.x - 90);
-    // The other group with flag 59 clear: the remembered second position.
+    // The other group with kOptOtherPlace clear: the remembered second position.
     gSettings.left2 = 40;
     gSettings.top2 = 60;
     PlacePanel(window_, false);

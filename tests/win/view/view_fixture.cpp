@@ -11,12 +11,7 @@
 
 bool SameRgb(COLORREF a, COLORREF b) { return (a & 0xFFFFFF) == (b & 0xFFFFFF); }
 
-void SetOption(int n, bool on) {
-    if (on)
-        gSettings.optionFlags[n / 8] |= 1 << (n % 8);
-    else
-        gSettings.optionFlags[n / 8] &= ~(1 << (n % 8));
-}
+void SetOption(OptionFlag flag, bool on) { PutOption(gSettings.optionFlags, flag, on); }
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "items/item_model.h"
+#include "shell/core/option_flags.h"
 #include "skin/skin_info.h"
 
 // A 32-bit bitmap of w x h filled by a function of the pixel, in a memory DC.
@@ -48,5 +49,5 @@ public:
 };
 
 bool SameRgb(COLORREF a, COLORREF b);
-// Sets or clears option flag n of gSettings.
-void SetOption(int n, bool on = true);
+// Sets or clears flag in gSettings.
+void SetOption(OptionFlag flag, bool on = true);
