@@ -17,6 +17,14 @@ configure_file(${PROJECT_SOURCE_DIR}/src/resources/version.h.in ${PROJECT_BINARY
 add_library(korvane_core STATIC ${KORVANE_CORE_SOURCES})
 target_include_directories(korvane_core PUBLIC ${PROJECT_SOURCE_DIR}/src)
 
+# The foundation: handle owners, files, the settings record and store, the
+# system functions bound by name. It calls nothing above it, so the hook
+# libraries link it without the rest of the program.
+file(GLOB KORVANE_BASE_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/base/*.cpp)
+add_library(korvane_base STATIC ${KORVANE_BASE_SOURCES})
+target_include_directories(korvane_base PUBLIC ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(korvane_base PUBLIC korvane_core user32 kernel32)
+
 # Everything of the panel program except its entry point, so that the Win32
 # tests link the same code the program runs.
 file(GLOB KORVANE_APP_SOURCES CONFIGURE_DEPENDS
@@ -29,7 +37,7 @@ file(GLOB KORVANE_APP_SOURCES CONFIGURE_DEPENDS
 list(REMOVE_ITEM KORVANE_APP_SOURCES ${PROJECT_SOURCE_DIR}/src/shell/main.cpp)
 add_library(korvane_app STATIC ${KORVANE_APP_SOURCES})
 target_include_directories(korvane_app PUBLIC ${PROJECT_SOURCE_DIR}/src ${PROJECT_BINARY_DIR}/generated)
-target_link_libraries(korvane_app PUBLIC korvane_core
+target_link_libraries(korvane_app PUBLIC korvane_base korvane_core
   comctl32 comdlg32 shell32 ole32 oleaut32 uuid gdi32 user32 kernel32 winmm version)
 
 set(KORVANE_RC ${PROJECT_SOURCE_DIR}/src/resources/korvane.rc)
@@ -66,7 +74,7 @@ add_library(test_support STATIC ${PROJECT_SOURCE_DIR}/tests/support/temp_folder.
 target_include_directories(test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests/support)
 
 # Win32 tests: one executable per subsystem folder, run under Wine by ctest.
-foreach(sub shell items skin view activation hooklib options)
+foreach(sub base shell items skin view activation hooklib options)
   file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win/${sub}/*.cpp)
   if(srcs)
     add_executable(win_${sub}_tests ${srcs} ${PROJECT_SOURCE_DIR}/tests/support/win_test_main.cpp ${KORVANE_RC})

@@ -14,9 +14,9 @@
 
 #include "activation/blocked_apps.h"
 #include "driver.h"
-#include "shell/core/text.h"
+#include "base/core/text.h"
 #include "shell/panel_window.h"
-#include "shell/settings_store.h"
+#include "base/settings_store.h"
 #include "shell/shell_state.h"
 #include "view/launch.h"
 #include "view/panel_draw.h"

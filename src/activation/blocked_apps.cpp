@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "activation/desktop_windows.h"
-#include "shell/core/text.h"
-#include "shell/files.h"
+#include "base/core/text.h"
+#include "base/files.h"
 #include "shell/shell_state.h"
 
 BlockedList gBlocked;

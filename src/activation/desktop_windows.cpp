@@ -2,9 +2,9 @@
 
 #include <tlhelp32.h>
 
-#include "shell/core/text.h"
-#include "shell/handles.h"
-#include "shell/shell_state.h"
+#include "base/core/text.h"
+#include "base/handles.h"
+#include "base/system_library.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "activation/core/activation_key.h"
 #include "activation/desktop_windows.h"
 #include "resources/resource.h"
-#include "shell/handles.h"
+#include "base/handles.h"
 #include "shell/shell_state.h"
 
 HookBinding gHook;

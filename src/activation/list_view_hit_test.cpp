@@ -6,8 +6,8 @@
 
 #include "activation/desktop_windows.h"
 #include "activation/mouse_request.h"
-#include "shell/handles.h"
-#include "shell/shell_state.h"
+#include "base/handles.h"
+#include "base/system_library.h"
 
 namespace {
 

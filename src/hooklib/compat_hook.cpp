@@ -6,7 +6,7 @@
 #include "activation/core/click_tracker.h"
 #include "activation/core/mouse_gesture.h"
 #include "activation/desktop_windows.h"
-#include "shell/files.h"
+#include "base/files.h"
 
 volatile CompatHookShared gCompatShared
     __attribute__((section(".shareda"), shared)) = {nullptr, nullptr, nullptr, nullptr, 0};

@@ -3,7 +3,7 @@
 // panel program decides. Posting never waits for the panel, so a busy or
 // hung panel cannot slow the program the event belongs to.
 #include "hooklib/hook_exports.h"
-#include "shell/shell_state.h"
+#include "base/panel_ids.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 // nothing (or, as a wildcard, something else).
 #include <windows.h>
 
-#include "shell/core/types.h"
-#include "shell/handles.h"
+#include "base/core/types.h"
+#include "base/handles.h"
 
 struct ListedEntry {
     char name[kPathSize];  // fits "%s\%s" with the folder

@@ -9,8 +9,8 @@
 #include "items/core/order_file.h"
 #include "items/folder_listing.h"
 #include "items/item_sort.h"
-#include "shell/core/text.h"
-#include "shell/files.h"
+#include "base/core/text.h"
+#include "base/files.h"
 #include "shell/shell_state.h"
 
 ItemModel gItems;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "items/core/item_list.h"
-#include "shell/handles.h"
+#include "base/handles.h"
 
 struct ItemModel {
     PanelItem* head = nullptr;               // the item list: first top-level item

@@ -3,7 +3,7 @@
 #include <new>
 
 #include "items/item_model.h"
-#include "shell/core/text.h"
+#include "base/core/text.h"
 #include "shell/shell_state.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <uxtheme.h>
 
-#include "shell/handles.h"
+#include "base/handles.h"
 
 // One row per decorated button; a row with id 0 ends the table. value is an
 // icon of the button strip for icon buttons, the current colour for colour

@@ -5,7 +5,7 @@
 
 #include <new>
 
-#include "shell/core/text.h"
+#include "base/core/text.h"
 #include "shell/shell_state.h"
 
 CheckListState gCheckList;

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "options/core/control_layout.h"
-#include "shell/handles.h"
+#include "base/handles.h"
 
 struct CheckListRow {
     char text[256];

@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <uxtheme.h>
 
-#include "shell/handles.h"
+#include "base/handles.h"
 
 struct ImageCombo {
     HWND combo = nullptr;

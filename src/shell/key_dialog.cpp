@@ -5,8 +5,8 @@
 #include "resources/resource.h"
 #include "shell/core/bindable_keys.h"
 #include "shell/core/key_bindings.h"
-#include "shell/core/text.h"
-#include "shell/files.h"
+#include "base/core/text.h"
+#include "base/window_helpers.h"
 #include "shell/hotkeys.h"
 #include "shell/shell_state.h"
 

@@ -3,7 +3,7 @@
 // from the bindable-key table.
 #include <windows.h>
 
-#include "shell/core/settings.h"
+#include "base/core/settings.h"
 
 // Runs the dialog modally over owner and stores the chosen keys into
 // settings (the options sheet's working copy) when it closes; there is no

@@ -9,10 +9,10 @@
 #include "resources/resource.h"
 #include "shell/core/command_line.h"
 #include "shell/core/cpu.h"
-#include "shell/core/text.h"
-#include "shell/files.h"
+#include "base/core/text.h"
+#include "base/files.h"
 #include "shell/panel_window.h"
-#include "shell/settings_store.h"
+#include "base/settings_store.h"
 #include "shell/shell_state.h"
 #include "view/view_state.h"
 

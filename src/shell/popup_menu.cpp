@@ -8,7 +8,7 @@
 #include "items/item_model.h"
 #include "resources/resource.h"
 #include "shell/core/popup_menu_layout.h"
-#include "shell/core/text.h"
+#include "base/core/text.h"
 #include "shell/hotkeys.h"
 #include "shell/shell_state.h"
 #include "skin/skin_list.h"

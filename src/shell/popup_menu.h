@@ -5,7 +5,7 @@
 // and the hotkey right-aligned.
 #include <windows.h>
 
-#include "shell/handles.h"
+#include "base/handles.h"
 
 struct PopupMenuState {
     OwnedImageList images;  // bitmap 109: check marks and command icons

@@ -1,10 +1,7 @@
 #include "shell/shell_state.h"
 
-#include <cstdio>
-
 #include "resources/resource.h"
 
-Settings gSettings;
 ShellState gShell;
 
 void ForceForeground(HWND window) {
@@ -21,13 +18,4 @@ void ShowErrorString(HWND owner, UINT id) {
     char text[256] = "";
     LoadStringA(gShell.instance ? gShell.instance : GetModuleHandleA(nullptr), id, text, sizeof text);
     ShowErrorText(owner, text);
-}
-
-HMODULE LoadSystemLibrary(const char* name) {
-    char path[MAX_PATH];
-    const UINT n = GetSystemDirectoryA(path, sizeof path);
-    if (n == 0 || n >= sizeof path) return nullptr;
-    char full[MAX_PATH];
-    if (std::snprintf(full, sizeof full, "%s\\%s", path, name) >= static_cast<int>(sizeof full)) return nullptr;
-    return LoadLibraryA(full);
 }

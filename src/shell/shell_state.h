@@ -3,17 +3,10 @@
 // parts read, and the optional system functions bound at run time.
 #include <windows.h>
 
-#include "shell/core/settings.h"
+#include "base/panel_ids.h"
+#include "base/settings_store.h"
+#include "base/system_library.h"
 #include "shell/visual_styles.h"
-
-// Private messages of the panel window.
-constexpr UINT WM_PANEL_NOTIFYICON = 0x8064;
-constexpr UINT WM_PANEL_ACTIVATE = 0x8066;
-constexpr UINT WM_PANEL_MOUSEREQUEST = 0x806E;
-
-constexpr char kPanelClassName[] = "Tovel panel";
-constexpr char kPanelTitle[] = "Tovel panel";
-constexpr char kInstanceMutexName[] = "Tovel panel";
 
 constexpr int kHotkeyUser = 0;
 constexpr int kHotkeyActivation = 1;
@@ -48,7 +41,6 @@ struct ShellState {
     VisualStyles visualStyles;
 };
 
-extern Settings gSettings;
 extern ShellState gShell;
 
 inline bool IsFading() { return gShell.fadeStart != 0; }
@@ -61,6 +53,3 @@ void ForceForeground(HWND window);
 // table text id (up to 255 characters) or a given text.
 void ShowErrorString(HWND owner, UINT id);
 void ShowErrorText(HWND owner, const char* text);
-
-// Loads a library from the system folder only, never from the current one.
-HMODULE LoadSystemLibrary(const char* name);

@@ -3,7 +3,7 @@
 #include <shellapi.h>
 
 #include "resources/resource.h"
-#include "shell/core/text.h"
+#include "base/core/text.h"
 #include "shell/shell_state.h"
 
 TrayIconState gTrayIcon;

@@ -3,7 +3,7 @@
 // the panel window as WM_PANEL_NOTIFYICON.
 #include <windows.h>
 
-#include "shell/handles.h"
+#include "base/handles.h"
 
 constexpr UINT kTrayIconId = 501;
 

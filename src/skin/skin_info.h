@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-#include "shell/core/types.h"
+#include "base/core/types.h"
 #include "skin/core/skin_words.h"
 
 // One bitmap slot.

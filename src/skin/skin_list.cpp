@@ -7,8 +7,8 @@
 
 #include "items/core/order_file.h"
 #include "items/folder_listing.h"
-#include "shell/core/text.h"
-#include "shell/files.h"
+#include "base/core/text.h"
+#include "base/files.h"
 
 SkinList gSkins;
 

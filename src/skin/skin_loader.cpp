@@ -8,9 +8,9 @@
 
 #include "items/item_model.h"
 #include "resources/resource.h"
-#include "shell/core/text.h"
-#include "shell/files.h"
-#include "shell/handles.h"
+#include "base/core/text.h"
+#include "base/files.h"
+#include "base/handles.h"
 #include "shell/shell_state.h"
 #include "skin/core/bitmap_check.h"
 #include "skin/skin_list.h"

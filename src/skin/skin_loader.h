@@ -4,7 +4,7 @@
 // fallback to the standard look when the skin cannot be used.
 #include <windows.h>
 
-#include "shell/core/settings.h"
+#include "base/core/settings.h"
 #include "skin/skin_info.h"
 
 // Reads the "skin.ini" at path into gSkin. False when the file does not exist,

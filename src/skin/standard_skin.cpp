@@ -3,7 +3,7 @@
 #include <uxtheme.h>
 #include <vssym32.h>
 
-#include "shell/handles.h"
+#include "base/handles.h"
 #include "shell/shell_state.h"
 #include "skin/skin_info.h"
 #include "skin/skin_loader.h"

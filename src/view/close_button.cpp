@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "shell/handles.h"
+#include "base/handles.h"
 #include "shell/shell_state.h"
 #include "skin/skin_info.h"
 #include "view/view_state.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <new>
 
-#include "shell/core/window_math.h"
+#include "base/core/window_math.h"
 #include "shell/shell_state.h"
 #include "skin/skin_info.h"
 #include "view/close_button.h"

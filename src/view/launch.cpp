@@ -5,7 +5,7 @@
 
 #include "activation/desktop_windows.h"
 #include "items/item_model.h"
-#include "shell/files.h"
+#include "base/files.h"
 #include "shell/shell_state.h"
 #include "view/panel_draw.h"
 #include "view/panel_visibility.h"

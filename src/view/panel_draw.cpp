@@ -7,7 +7,7 @@
 
 #include "items/item_model.h"
 #include "resources/resource.h"
-#include "shell/handles.h"
+#include "base/handles.h"
 #include "shell/shell_state.h"
 #include "view/core/blend.h"
 #include "view/core/nine_grid.h"

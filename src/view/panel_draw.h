@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "items/core/item_list.h"
-#include "shell/core/types.h"
+#include "base/core/types.h"
 #include "skin/skin_info.h"
 
 // DrawFrame and DrawItems into the back buffer, then repaints the window.

@@ -1,7 +1,7 @@
 #include "view/panel_layout.h"
 
 #include "resources/resource.h"
-#include "shell/files.h"
+#include "base/window_helpers.h"
 #include "shell/shell_state.h"
 #include "skin/skin_info.h"
 #include "skin/skin_loader.h"

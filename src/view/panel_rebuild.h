@@ -5,7 +5,7 @@
 // the teardown that undoes it.
 #include <windows.h>
 
-#include "shell/handles.h"
+#include "base/handles.h"
 
 struct RebuildState {
     OwnedFont menuFont;   // the system's menu font, for the owner-drawn menus

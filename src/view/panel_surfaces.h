@@ -2,7 +2,7 @@
 // The off-screen surfaces of the layout, the window's shape and transparency.
 #include <windows.h>
 
-#include "shell/core/types.h"
+#include "base/core/types.h"
 
 // Creates the back buffer, the screen capture, the frame and selection
 // surfaces (and the gradient list's scratch surfaces), pre-draws the frame and

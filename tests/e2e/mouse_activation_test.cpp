@@ -8,7 +8,7 @@
 #include <string>
 
 #include "driver.h"
-#include "shell/core/option_flags.h"
+#include "base/core/option_flags.h"
 #include "standins/standin_process.h"
 
 namespace {

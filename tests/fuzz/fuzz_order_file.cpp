@@ -10,7 +10,7 @@
 #include "items/core/item_list.h"
 #include "items/core/item_order.h"
 #include "items/core/order_file.h"
-#include "shell/core/text.h"
+#include "base/core/text.h"
 
 namespace {
 

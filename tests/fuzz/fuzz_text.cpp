@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "shell/core/command_line.h"
-#include "shell/core/option_flags.h"
-#include "shell/core/text.h"
+#include "base/core/option_flags.h"
+#include "base/core/text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;

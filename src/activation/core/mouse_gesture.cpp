@@ -1,6 +1,6 @@
 #include "activation/core/mouse_gesture.h"
 
-#include "shell/core/option_flags.h"
+#include "base/core/option_flags.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 // Indexes are 0-based.
 #include <cstdint>
 
-#include "shell/core/types.h"
+#include "base/core/types.h"
 
 // Layout of a Win32 FILETIME: low 32 bits, then high 32 bits.
 struct ItemFileTime {

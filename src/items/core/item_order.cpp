@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "shell/core/option_flags.h"
+#include "base/core/option_flags.h"
 
 int SortKeyFromOptions(const uint8_t* optionFlags) {
     if (!IsOptionSet(optionFlags, kOptSort)) return kSortNone;

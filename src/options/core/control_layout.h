@@ -4,7 +4,7 @@
 // src/options/*_control.cpp files.
 #include <cstdint>
 
-#include "shell/core/types.h"
+#include "base/core/types.h"
 
 // ---- Icon and colour buttons ----
 

@@ -1,6 +1,6 @@
 #include "shell/core/command_line.h"
 
-#include "shell/core/text.h"
+#include "base/core/text.h"
 
 bool HasActivationArgument(const char* commandLine) {
     if (!commandLine) return false;

@@ -1,6 +1,6 @@
 #include "shell/core/key_bindings.h"
 
-#include "shell/core/text.h"
+#include "base/core/text.h"
 
 unsigned HotkeyModifiers(uint16_t value) {
     unsigned mods = 0;

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "shell/core/settings.h"
+#include "base/core/settings.h"
 
 // Modifier bits of a stored hotkey (its high byte, as the hotkey control
 // reports it). The control's extended-key bit 0x0800 means nothing here.

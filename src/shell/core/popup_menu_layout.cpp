@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "shell/core/text.h"
+#include "base/core/text.h"
 
 uint32_t MenuIconCell(int position) {
     // Options 2, reorder 5, refresh 4, About 3; the rest have none.

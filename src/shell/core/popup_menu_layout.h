@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "shell/core/types.h"
+#include "base/core/types.h"
 
 // One record per owner-drawn item; the item's data points at it. Type and
 // state are the menu's own flags; the text holds a tab between the left text

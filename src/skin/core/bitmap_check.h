@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "shell/core/types.h"
+#include "base/core/types.h"
 
 // Bytes of a .bmp file's start that CheckBitmapHeader wants to see: the file
 // header, the largest info header and a full 256-colour palette.

@@ -2,7 +2,7 @@
 // The skin list: one entry per sub-folder of the skin folder that holds a
 // "skin.ini", sorted by name. Pure list handling; the folder search is in
 // skin/skin_list.h.
-#include "shell/core/types.h"
+#include "base/core/types.h"
 
 constexpr int kMaxSkins = 50;  // the skin menu has commands 550 to 599
 constexpr char kSkinFileName[] = "skin.ini";

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "shell/core/text.h"
+#include "base/core/text.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "shell/core/types.h"
+#include "base/core/types.h"
 
 // Look kinds (SkinInfo::kind).
 constexpr int32_t kSkinClassic = 1;    // standard look from the system metrics

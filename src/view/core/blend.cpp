@@ -1,6 +1,6 @@
 #include "view/core/blend.h"
 
-#include "shell/core/window_math.h"
+#include "base/core/window_math.h"
 
 #if defined(__SSE2__) && defined(__x86_64__)
 #include <emmintrin.h>

@@ -3,7 +3,7 @@
 // gradient list. Pure: no Windows headers.
 #include <cstdint>
 
-#include "shell/core/types.h"
+#include "base/core/types.h"
 
 // out = from + floor((to - from) x level / 256) for the blue, green and red
 // byte of every pixel; the fourth byte of a 4-byte pixel becomes 0. count is

@@ -4,7 +4,7 @@
 // copies whatever the sizes. Pure: no Windows headers.
 #include <cstdint>
 
-#include "shell/core/types.h"
+#include "base/core/types.h"
 #include "skin/core/skin_words.h"
 
 // Slots of an image set, in the skin record's order.

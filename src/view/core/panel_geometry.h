@@ -4,7 +4,7 @@
 // and the placement on the screen. Pure: no Windows headers.
 #include <cstdint>
 
-#include "shell/core/types.h"
+#include "base/core/types.h"
 #include "skin/core/skin_words.h"
 
 // Non-client hit codes the border test answers with (0: none of them).

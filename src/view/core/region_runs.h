@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "shell/core/types.h"
+#include "base/core/types.h"
 
 // pixels: a 32-bit bottom-up picture (blue, green, red, unused per pixel), row
 // r at y = height - r - 1. Appends one rectangle per horizontal run of pixels

@@ -3,7 +3,7 @@
 // list; and where a row's icon, arrow and text go. Pure: no Windows headers.
 #include <cstdint>
 
-#include "shell/core/option_flags.h"
+#include "base/core/option_flags.h"
 
 // Row style bits.
 constexpr int kStyleCursorRow = 1;    // the row under the cursor of an active panel

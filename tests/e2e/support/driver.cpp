@@ -1,6 +1,6 @@
 #include "driver.h"
 
-#include "shell/core/option_flags.h"
+#include "base/core/option_flags.h"
 
 #include <objbase.h>
 #include <objidl.h>

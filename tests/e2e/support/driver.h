@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "shell/core/option_flags.h"
+#include "base/core/option_flags.h"
 #include "temp_folder.h"
 
 struct WindowState {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "activation/core/mouse_modes.h"
-#include "shell/core/option_flags.h"
+#include "base/core/option_flags.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/core/option_flags.h"
+#include "base/core/option_flags.h"
 
 namespace {
 

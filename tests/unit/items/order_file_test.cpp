@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "items/core/image_list_colors.h"
-#include "shell/core/text.h"
+#include "base/core/text.h"
 
 namespace {
 

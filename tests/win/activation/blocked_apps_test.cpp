@@ -7,7 +7,7 @@
 #include <string>
 
 #include "win/activation/standin_windows.h"
-#include "shell/core/text.h"
+#include "base/core/text.h"
 #include "shell/shell_state.h"
 #include "support/temp_folder.h"
 

@@ -10,7 +10,7 @@
 #include "activation/blocked_apps.h"
 #include "activation/hook_binding.h"
 #include "win/activation/standin_windows.h"
-#include "shell/core/text.h"
+#include "base/core/text.h"
 #include "shell/shell_state.h"
 #include "support/temp_folder.h"
 

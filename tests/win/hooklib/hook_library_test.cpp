@@ -8,7 +8,7 @@
 #include <string>
 
 #include "resources/resource.h"
-#include "shell/core/text.h"
+#include "base/core/text.h"
 #include "shell/shell_state.h"
 #include "support/temp_folder.h"
 #include "win/activation/standin_windows.h"

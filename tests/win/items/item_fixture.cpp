@@ -5,7 +5,7 @@
 
 #include "items/core/item_list.h"
 #include "shell_link.h"
-#include "shell/files.h"
+#include "base/files.h"
 
 bool MakeLink(const std::string& lnkPath, const std::string& target) { return MakeShellLink(lnkPath, target); }
 

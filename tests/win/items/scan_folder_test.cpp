@@ -11,7 +11,7 @@
 #include "item_fixture.h"
 #include "items/core/item_list.h"
 #include "items/item_model.h"
-#include "shell/files.h"
+#include "base/files.h"
 #include "shell_link.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "shell/handles.h"
+#include "base/handles.h"
 
 struct Notification {
     WORD id;

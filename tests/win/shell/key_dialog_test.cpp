@@ -9,7 +9,7 @@
 #include "options/button_table_control.h"
 #include "resources/resource.h"
 #include "shell/core/bindable_keys.h"
-#include "shell/handles.h"
+#include "base/handles.h"
 #include "shell/hotkeys.h"
 #include "shell/key_dialog.h"
 #include "shell/shell_state.h"

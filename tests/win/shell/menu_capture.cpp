@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "shell/handles.h"
+#include "base/handles.h"
 
 std::string ShotPath(const char* name) {
     const char* dir = std::getenv("KORVANE_SHOTS");

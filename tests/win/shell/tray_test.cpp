@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "shell/handles.h"
+#include "base/handles.h"
 #include "shell/shell_state.h"
 #include "shell/tray_icon.h"
 #include "shell_standins.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <thread>
 
-#include "shell/core/settings.h"
+#include "base/core/settings.h"
 #include "temp_folder.h"
 
 // A 24-bit bottom-up BMP file of w x h whose pixel (x, y) is colour(x, y),

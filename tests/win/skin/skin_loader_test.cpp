@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "items/item_model.h"
-#include "shell/core/text.h"
+#include "base/core/text.h"
 #include "shell/shell_state.h"
 #include "skin/core/skin_words.h"
 #include "skin_fixture.h"

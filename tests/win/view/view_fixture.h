@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "items/item_model.h"
-#include "shell/core/option_flags.h"
+#include "base/core/option_flags.h"
 #include "skin/skin_info.h"
 
 // A 32-bit bitmap of w x h filled by a function of the pixel, in a memory DC.

@@ -1,5 +1,5 @@
 // The RAII owners release exactly what they acquired, once.
-#include "shell/handles.h"
+#include "base/handles.h"
 
 #include <gtest/gtest.h>
 

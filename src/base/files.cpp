@@ -1,10 +1,9 @@
-#include "shell/files.h"
+#include "base/files.h"
 
 #include <new>
 
-#include "shell/core/text.h"
-#include "shell/core/window_math.h"
-#include "shell/handles.h"
+#include "base/core/text.h"
+#include "base/handles.h"
 
 char* ReadWholeFile(const char* path, DWORD* size) {
     OwnedFile file(
@@ -78,18 +77,4 @@ bool GetFileTimes(const char* path, FILETIME* creation, FILETIME* lastWrite) {
                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return false;
     return GetFileTime(file.Get(), creation, nullptr, lastWrite) != 0;
-}
-
-void CenterWindow(HWND over, HWND window) {
-    RECT work{}, reference{}, own{};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    if (over)
-        GetWindowRect(over, &reference);
-    else
-        reference = work;
-    GetWindowRect(window, &own);
-    const int w = own.right - own.left, h = own.bottom - own.top;
-    const KPoint at = CenteredPosition(KRect{reference.left, reference.top, reference.right, reference.bottom}, w, h,
-                                       KRect{work.left, work.top, work.right, work.bottom});
-    MoveWindow(window, at.x, at.y, w, h, TRUE);
 }

@@ -1,4 +1,4 @@
-#include "shell/core/text.h"
+#include "base/core/text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,12 @@
 #pragma once
-// korvane.ini through the Windows profile functions.
+// The program's settings record, and korvane.ini through the Windows profile
+// functions.
 #include <cstdint>
 
-#include "shell/core/settings.h"
+#include "base/core/settings.h"
+
+// The live settings; the options sheet edits a copy.
+extern Settings gSettings;
 
 // Fills every stored field of s (not settingsFile, programFolder or
 // mmxAvailable, which the caller sets) and the saved current item index from

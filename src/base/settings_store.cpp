@@ -1,8 +1,10 @@
-#include "shell/settings_store.h"
+#include "base/settings_store.h"
 
 #include <windows.h>
 
 #include <cstdio>
+
+Settings gSettings;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/core/option_flags.h"
+#include "base/core/option_flags.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/core/settings.h"
+#include "base/core/settings.h"
 
 const char* const kSoundKeyNames[kSoundEventCount] = {"Open", "Close",   "Execute", "Scroll",
                                                       "Over", "Extract", "Collapse"};

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/core/types.h"
+#include "base/core/types.h"
 
 // Top-left corner that centres a w x h window over reference, then keeps it on
 // the work area: negative coordinates rise to 0, and a window that would end

@@ -1,11 +1,12 @@
 // File and path routines against real files and windows.
-#include "shell/files.h"
+#include "base/files.h"
+#include "base/window_helpers.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "shell/handles.h"
+#include "base/handles.h"
 #include "temp_folder.h"
 
 namespace {

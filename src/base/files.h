@@ -1,6 +1,6 @@
 #pragma once
 // File and path routines over the file system (the pure text ones are in
-// shell/core/text.h).
+// base/core/text.h).
 #include <windows.h>
 
 #include <cstddef>
@@ -20,7 +20,3 @@ bool PathExists(const char* path);   // a directory search finds anything (wildc
 bool IsDirectory(const char* path);  // the first match has the directory attribute
 // Opens the path as a file; false when it cannot (every directory).
 bool GetFileTimes(const char* path, FILETIME* creation, FILETIME* lastWrite);
-
-// Centres window over the window rectangle of over, or over the work area
-// when over is null, keeping it on the work area.
-void CenterWindow(HWND over, HWND window);

@@ -1,5 +1,5 @@
 #include "shell/core/command_line.h"
-#include "shell/core/window_math.h"
+#include "base/core/window_math.h"
 
 #include <gtest/gtest.h>
 

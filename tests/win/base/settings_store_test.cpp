@@ -1,7 +1,7 @@
 // korvane.ini read and written through the real profile functions.
-#include "shell/settings_store.h"
+#include "base/settings_store.h"
 
-#include "shell/core/text.h"
+#include "base/core/text.h"
 
 #include <gtest/gtest.h>
 

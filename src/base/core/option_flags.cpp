@@ -1,9 +1,9 @@
-#include "shell/core/option_flags.h"
+#include "base/core/option_flags.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "shell/core/text.h"
+#include "base/core/text.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // options sheet edits a copy). Field order is the record's declared layout.
 #include <cstdint>
 
-#include "shell/core/option_flags.h"
-#include "shell/core/types.h"
+#include "base/core/option_flags.h"
+#include "base/core/types.h"
 
 enum SoundEvent {
     kSoundOpen,

@@ -1,4 +1,4 @@
-#include "shell/core/window_math.h"
+#include "base/core/window_math.h"
 
 KPoint CenteredPosition(const KRect& reference, int32_t w, int32_t h, const KRect& workArea) {
     int32_t left = reference.left + (Width(reference) - w) / 2;
