@@ -8,8 +8,10 @@
 #include <cstring>
 #include <string>
 
+#include "base/program_windows.h"
+#include "base/settings_store.h"
+#include "base/visual_styles.h"
 #include "items/item_model.h"
-#include "shell/shell_state.h"
 #include "skin/skin_info.h"
 #include "view/fade.h"
 #include "view/panel_draw.h"
@@ -32,7 +34,7 @@ void SetOption(OptionFlag flag) { ::SetOption(gSettings.optionFlags, flag); }
 }  // namespace
 
 int main() {
-    gShell.instance = GetModuleHandleA(nullptr);
+    gWindows.instance = GetModuleHandleA(nullptr);
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
     CoInitialize(nullptr);
@@ -59,13 +61,13 @@ int main() {
 
     WNDCLASSA wc{};
     wc.lpfnWndProc = Proc;
-    wc.hInstance = gShell.instance;
+    wc.hInstance = gWindows.instance;
     wc.lpszClassName = "KorvaneBenchDraw";
     RegisterClassA(&wc);
     HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "Tovel panel", WS_POPUP, 0, 0, 180, 257, nullptr,
-                                  nullptr, gShell.instance, nullptr);
-    gShell.panel = window;
-    gShell.active = 1;
+                                  nullptr, gWindows.instance, nullptr);
+    gWindows.panel = window;
+    gMarkers.active = 1;
     BuildItems(window);
     gView.currentIndex = 5;
 

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "base/settings_store.h"
 #include "items/core/item_list.h"
 #include "items/item_model.h"
 #include "items/item_sort.h"
-#include "shell/shell_state.h"
 #include "win/items/shell_link.h"
 
 namespace {

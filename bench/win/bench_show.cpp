@@ -13,11 +13,13 @@
 #include <vector>
 
 #include "activation/blocked_apps.h"
-#include "driver.h"
 #include "base/core/text.h"
-#include "shell/panel_window.h"
+#include "base/panel_ids.h"
+#include "base/program_windows.h"
 #include "base/settings_store.h"
-#include "shell/shell_state.h"
+#include "base/window_helpers.h"
+#include "driver.h"
+#include "shell/panel_window.h"
 #include "view/launch.h"
 #include "view/panel_draw.h"
 #include "view/panel_layout.h"
@@ -61,7 +63,7 @@ int main() {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
     CoInitialize(nullptr);
-    gShell.instance = GetModuleHandleA(nullptr);
+    gWindows.instance = GetModuleHandleA(nullptr);
 
     TempFolder folder;
     const std::string shortcuts = folder.MakeFolder("shortcuts");
@@ -78,7 +80,7 @@ int main() {
 
     const double before = PrivateMegabytes();
     const double start = Now();
-    HWND panel = CreatePanelWindow(gShell.instance);
+    HWND panel = CreatePanelWindow(gWindows.instance);
     const double created = Now();
     if (!panel) {
         std::printf("the panel window could not be created\n");

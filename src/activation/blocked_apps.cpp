@@ -5,7 +5,7 @@
 #include "activation/desktop_windows.h"
 #include "base/core/text.h"
 #include "base/files.h"
-#include "shell/shell_state.h"
+#include "base/settings_store.h"
 
 BlockedList gBlocked;
 

@@ -6,9 +6,11 @@
 
 #include "activation/core/activation_key.h"
 #include "activation/desktop_windows.h"
-#include "resources/resource.h"
 #include "base/handles.h"
-#include "shell/shell_state.h"
+#include "base/program_windows.h"
+#include "base/settings_store.h"
+#include "base/window_helpers.h"
+#include "resources/resource.h"
 
 HookBinding gHook;
 
@@ -21,8 +23,7 @@ Fn Bind(HMODULE module, const char* name) {
 
 void ShowLoadFailure(HWND owner, const char* fileName) {
     char format[256] = "";
-    LoadStringA(gShell.instance ? gShell.instance : GetModuleHandleA(nullptr), IDS_LOAD_LIBRARY_FAILED, format,
-                sizeof format);
+    LoadStringA(ResourceModule(), IDS_LOAD_LIBRARY_FAILED, format, sizeof format);
     char text[512];
     std::snprintf(text, sizeof text, format, fileName);
     ShowErrorText(owner, text);

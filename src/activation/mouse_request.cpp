@@ -5,7 +5,9 @@
 #include "activation/core/mouse_gesture.h"
 #include "activation/desktop_windows.h"
 #include "activation/hook_binding.h"
-#include "shell/shell_state.h"
+#include "base/program_windows.h"
+#include "base/settings_store.h"
+#include "base/system_functions.h"
 
 namespace {
 
@@ -25,12 +27,12 @@ HoverFacts GatherHoverFacts(HWND panel) {
     HoverFacts f{};
     f.alwaysShown = Option(gSettings, kOptAlwaysShown);
     f.hoverActivates = Option(gSettings, kOptHoverActivates);
-    f.busy = gShell.panelBusy != 0;
-    f.optionsOpen = gShell.modalOpen != 0;
+    f.busy = gMarkers.panelBusy != 0;
+    f.optionsOpen = gMarkers.modalOpen != 0;
     f.visible = IsWindowVisible(panel) != 0;
     POINT pt;
     f.pointOnPanel = GetCursorPos(&pt) && WindowFromPoint(pt) == panel;
-    f.active = gShell.active != WA_INACTIVE;
+    f.active = gMarkers.active != WA_INACTIVE;
     f.foreground = GetForegroundWindow() == panel;
     return f;
 }
@@ -98,7 +100,7 @@ int PressActivationKey(HWND window) {
     if (IsBlockedApplication(window)) return 0;
     KeyStroke strokes[kMaxActivationKeys];
     const int n = BuildActivationKeys(HeldModifiers(), strokes);
-    if (gShell.sendInput) {
+    if (gSystem.sendInput) {
         INPUT input[kMaxActivationKeys] = {};
         for (int i = 0; i < n; ++i) {
             input[i].type = INPUT_KEYBOARD;
@@ -106,7 +108,7 @@ int PressActivationKey(HWND window) {
             input[i].ki.wScan = static_cast<WORD>(MapVirtualKeyA(strokes[i].key, 0));
             input[i].ki.dwFlags = strokes[i].up ? KEYEVENTF_KEYUP : 0;
         }
-        gShell.sendInput(static_cast<UINT>(n), input, sizeof(INPUT));
+        gSystem.sendInput(static_cast<UINT>(n), input, sizeof(INPUT));
     } else {
         for (int i = 0; i < n; ++i)
             keybd_event(static_cast<BYTE>(strokes[i].key), static_cast<BYTE>(MapVirtualKeyA(strokes[i].key, 0)),

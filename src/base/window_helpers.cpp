@@ -1,6 +1,8 @@
 #include "base/window_helpers.h"
 
 #include "base/core/window_math.h"
+#include "base/panel_ids.h"
+#include "base/program_windows.h"
 
 void CenterWindow(HWND over, HWND window) {
     RECT work{}, reference{}, own{};
@@ -14,4 +16,20 @@ void CenterWindow(HWND over, HWND window) {
     const KPoint at = CenteredPosition(KRect{reference.left, reference.top, reference.right, reference.bottom}, w, h,
                                        KRect{work.left, work.top, work.right, work.bottom});
     MoveWindow(window, at.x, at.y, w, h, TRUE);
+}
+
+void ForceForeground(HWND window) {
+    DWORD timeout = 0;
+    SystemParametersInfoA(SPI_GETFOREGROUNDLOCKTIMEOUT, 0, &timeout, 0);
+    SystemParametersInfoA(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, nullptr, 0);
+    SetForegroundWindow(window);
+    SystemParametersInfoA(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, reinterpret_cast<void*>(static_cast<UINT_PTR>(timeout)), 0);
+}
+
+void ShowErrorText(HWND owner, const char* text) { MessageBoxA(owner, text, kPanelTitle, MB_ICONERROR); }
+
+void ShowErrorString(HWND owner, UINT id) {
+    char text[256] = "";
+    LoadStringA(ResourceModule(), id, text, sizeof text);
+    ShowErrorText(owner, text);
 }

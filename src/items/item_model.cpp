@@ -5,13 +5,13 @@
 #include <unordered_set>
 #include <vector>
 
+#include "base/core/text.h"
+#include "base/files.h"
+#include "base/settings_store.h"
 #include "items/core/image_list_colors.h"
 #include "items/core/order_file.h"
 #include "items/folder_listing.h"
 #include "items/item_sort.h"
-#include "base/core/text.h"
-#include "base/files.h"
-#include "shell/shell_state.h"
 
 ItemModel gItems;
 

@@ -2,9 +2,9 @@
 
 #include <new>
 
-#include "items/item_model.h"
 #include "base/core/text.h"
-#include "shell/shell_state.h"
+#include "base/settings_store.h"
+#include "items/item_model.h"
 
 namespace {
 

@@ -3,32 +3,35 @@
 #include <commctrl.h>
 #include <vsstyle.h>
 
+#include "base/program_windows.h"
+#include "base/visual_styles.h"
 #include "options/core/control_layout.h"
 #include "resources/resource.h"
-#include "shell/shell_state.h"
 
 ButtonImages gButtonImages;
 
-void AttachButtonThemes(HWND dialog, ButtonDecoration* table) {
-    const bool themed = VisualStylesInUse();
+void AttachButtonThemes(HWND dialog, ButtonDecoration* table, const VisualStyles& styles) {
+    const bool themed = styles.InUse();
     for (ButtonDecoration* row = table; row && row->id != 0; ++row) {
         row->theme = nullptr;
+        row->styles = &styles;
         if (themed)
-            if (HWND button = GetDlgItem(dialog, row->id))
-                row->theme = gShell.visualStyles.OpenThemeData(button, L"Button");
+            if (HWND button = GetDlgItem(dialog, row->id)) row->theme = styles.OpenThemeData(button, L"Button");
     }
 }
 
 void ReleaseButtonThemes(ButtonDecoration* table) {
     for (ButtonDecoration* row = table; row && row->id != 0; ++row) {
-        if (row->theme && gShell.visualStyles.CloseThemeData) gShell.visualStyles.CloseThemeData(row->theme);
+        if (row->theme && row->styles && row->styles->CloseThemeData) row->styles->CloseThemeData(row->theme);
         row->theme = nullptr;
     }
 }
 
 void ButtonThemesChanged(HWND dialog, ButtonDecoration* table) {
+    if (!table || table->id == 0 || !table->styles) return;
+    const VisualStyles& styles = *table->styles;
     ReleaseButtonThemes(table);
-    AttachButtonThemes(dialog, table);
+    AttachButtonThemes(dialog, table, styles);
 }
 
 const ButtonDecoration* FindButtonDecoration(const ButtonDecoration* table, UINT id) {
@@ -43,7 +46,7 @@ const ButtonDecoration* DecorationToDraw(const DRAWITEMSTRUCT* draw, const Butto
 
 bool HoldButtonImages() {
     if (!gButtonImages.images) {
-        HINSTANCE module = gShell.instance ? gShell.instance : GetModuleHandleA(nullptr);
+        HINSTANCE module = ResourceModule();
         gButtonImages.images.Reset(ImageList_LoadImageA(module, MAKEINTRESOURCEA(IDB_BUTTON_IMAGES), 16, 0,
                                                         RGB(192, 192, 192), IMAGE_BITMAP, LR_CREATEDIBSECTION));
         if (!gButtonImages.images) return false;
@@ -56,12 +59,11 @@ void ReleaseButtonImages() {
     if (gButtonImages.holders > 0 && --gButtonImages.holders == 0) gButtonImages.images.Reset();
 }
 
-bool ButtonThemed(const ButtonDecoration& row) { return row.theme != nullptr && VisualStylesInUse(); }
+bool ButtonThemed(const ButtonDecoration& row) { return row.theme != nullptr && row.styles && row.styles->InUse(); }
 
 void DrawButtonFace(HDC dc, const RECT& rect, const ButtonDecoration& row, const ButtonLook& look) {
     if (ButtonThemed(row)) {
-        gShell.visualStyles.DrawThemeBackground(row.theme, dc, BP_PUSHBUTTON, PushButtonThemeState(look), &rect,
-                                                nullptr);
+        row.styles->DrawThemeBackground(row.theme, dc, BP_PUSHBUTTON, PushButtonThemeState(look), &rect, nullptr);
         return;
     }
     UINT state = DFCS_BUTTONPUSH;

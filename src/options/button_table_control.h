@@ -7,21 +7,25 @@
 
 #include "base/handles.h"
 
+struct VisualStyles;
+
 // One row per decorated button; a row with id 0 ends the table. value is an
 // icon of the button strip for icon buttons, the current colour for colour
-// buttons. theme is open only while visual styles are in use.
+// buttons. theme is open only while visual styles are in use; styles are the
+// functions the row draws with, handed over when the themes are attached.
 struct ButtonDecoration {
     int id;
     COLORREF value;
     HTHEME theme;
+    const VisualStyles* styles = nullptr;
 };
 
-// Opens the "Button" visual style for each row when visual styles are in use
-// (WM_INITDIALOG).
-void AttachButtonThemes(HWND dialog, ButtonDecoration* table);
+// Opens the "Button" visual style for each row when styles are in use
+// (WM_INITDIALOG); the rows keep styles for drawing.
+void AttachButtonThemes(HWND dialog, ButtonDecoration* table, const VisualStyles& styles);
 // Closes every open theme (when the dialog is destroyed).
 void ReleaseButtonThemes(ButtonDecoration* table);
-// WM_THEMECHANGED: release, then attach again.
+// WM_THEMECHANGED: release, then attach again with the rows' styles.
 void ButtonThemesChanged(HWND dialog, ButtonDecoration* table);
 // The table's row for a control, or null.
 const ButtonDecoration* FindButtonDecoration(const ButtonDecoration* table, UINT id);

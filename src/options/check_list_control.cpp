@@ -6,7 +6,7 @@
 #include <new>
 
 #include "base/core/text.h"
-#include "shell/shell_state.h"
+#include "base/visual_styles.h"
 
 CheckListState gCheckList;
 
@@ -32,15 +32,16 @@ void Notify(HWND list, int row) {
 }
 
 void OpenTheme() {
-    gCheckList.theme = VisualStylesInUse() ? gShell.visualStyles.OpenThemeData(gCheckList.list, L"Button") : nullptr;
+    const VisualStyles* styles = gCheckList.styles;
+    gCheckList.theme = styles && styles->InUse() ? styles->OpenThemeData(gCheckList.list, L"Button") : nullptr;
 }
 
 void CloseTheme() {
-    if (gCheckList.theme && gShell.visualStyles.CloseThemeData) gShell.visualStyles.CloseThemeData(gCheckList.theme);
+    if (gCheckList.theme && gCheckList.styles->CloseThemeData) gCheckList.styles->CloseThemeData(gCheckList.theme);
     gCheckList.theme = nullptr;
 }
 
-bool Themed() { return gCheckList.theme != nullptr && VisualStylesInUse(); }
+bool Themed() { return gCheckList.theme != nullptr && gCheckList.styles->InUse(); }
 
 int RowAtPoint(HWND list, LPARAM pointParam) {
     LVHITTESTINFO hit{};
@@ -96,8 +97,8 @@ void DrawBox(HDC dc, const KRect& box, uint32_t flags) {
     RECT r{box.left, box.top, box.right, box.bottom};
     const bool radio = (flags & kRowRadio) != 0;
     if (Themed()) {
-        gShell.visualStyles.DrawThemeBackground(gCheckList.theme, dc, radio ? BP_RADIOBUTTON : BP_CHECKBOX,
-                                                CheckBoxThemeState(flags), &r, nullptr);
+        gCheckList.styles->DrawThemeBackground(gCheckList.theme, dc, radio ? BP_RADIOBUTTON : BP_CHECKBOX,
+                                               CheckBoxThemeState(flags), &r, nullptr);
         return;
     }
     UINT state = DFCS_FLAT | (radio ? DFCS_BUTTONRADIO : DFCS_BUTTONCHECK);
@@ -108,10 +109,11 @@ void DrawBox(HDC dc, const KRect& box, uint32_t flags) {
 
 }  // namespace
 
-bool SetUpCheckList(HWND list, int controlId, HINSTANCE module, int bitmapId) {
+bool SetUpCheckList(HWND list, int controlId, HINSTANCE module, int bitmapId, const VisualStyles& styles) {
     if (!list || gCheckList.list) return false;
     gCheckList.list = list;
     gCheckList.controlId = controlId;
+    gCheckList.styles = &styles;
 
     RECT client{};
     GetClientRect(list, &client);
@@ -152,11 +154,7 @@ void TearDownCheckList() {
     if (gCheckList.previousProc)
         SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gCheckList.previousProc));
     CloseTheme();
-    gCheckList.images.Reset();
-    gCheckList.boldFont.Reset();
-    gCheckList.previousProc = nullptr;
-    gCheckList.list = nullptr;
-    gCheckList.controlId = 0;
+    gCheckList = CheckListState{};
 }
 
 void CheckListThemeChanged() {

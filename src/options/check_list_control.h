@@ -7,8 +7,10 @@
 
 #include <cstdint>
 
-#include "options/core/control_layout.h"
 #include "base/handles.h"
+#include "options/core/control_layout.h"
+
+struct VisualStyles;
 
 struct CheckListRow {
     char text[256];
@@ -20,7 +22,8 @@ struct CheckListState {
     HWND list = nullptr;
     int controlId = 0;  // the notifications' control id
     OwnedImageList images;
-    OwnedFont boldFont;  // headings
+    OwnedFont boldFont;                    // headings
+    const VisualStyles* styles = nullptr;  // what the rows draw with
     HTHEME theme = nullptr;
     WNDPROC previousProc = nullptr;
 };
@@ -29,9 +32,10 @@ extern CheckListState gCheckList;
 
 // Prepares list (with notifications under controlId): one column as wide as
 // its client area less a vertical scroll bar, the heading icons of bitmap
-// bitmapId (-1 for none; magenta is transparent), the "Button" style, and its
-// own handling of clicks and Space. False when another check list is set up.
-bool SetUpCheckList(HWND list, int controlId, HINSTANCE module, int bitmapId);
+// bitmapId (-1 for none; magenta is transparent), the "Button" style of
+// styles, and its own handling of clicks and Space. False when another check
+// list is set up.
+bool SetUpCheckList(HWND list, int controlId, HINSTANCE module, int bitmapId, const VisualStyles& styles);
 // Frees every row record, the icons, the font and the style, and gives the
 // list its own window procedure back.
 void TearDownCheckList();

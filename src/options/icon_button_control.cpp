@@ -3,8 +3,8 @@
 #include <commctrl.h>
 #include <vsstyle.h>
 
+#include "base/visual_styles.h"
 #include "options/core/control_layout.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -16,8 +16,8 @@ void DrawCaption(HDC dc, HWND button, const ButtonDecoration& row, const ButtonL
         wchar_t wide[64] = L"";
         MultiByteToWideChar(CP_ACP, 0, text, -1, wide, 64);
         RECT r{textX, content.top, content.right, content.bottom};
-        gShell.visualStyles.DrawThemeText(row.theme, dc, BP_PUSHBUTTON, PushButtonThemeState(look), wide, -1,
-                                          DT_LEFT | DT_VCENTER | DT_SINGLELINE, 0, &r);
+        row.styles->DrawThemeText(row.theme, dc, BP_PUSHBUTTON, PushButtonThemeState(look), wide, -1,
+                                  DT_LEFT | DT_VCENTER | DT_SINGLELINE, 0, &r);
         return;
     }
     SIZE size{};

@@ -4,9 +4,9 @@
 
 #include <new>
 
-#include "options/core/control_layout.h"
 #include "base/core/text.h"
-#include "shell/shell_state.h"
+#include "base/visual_styles.h"
+#include "options/core/control_layout.h"
 
 namespace {
 
@@ -18,20 +18,21 @@ ImageComboRow* RowAt(HWND combo, int index) {
 }
 
 void OpenTheme(ImageCombo* combo) {
-    combo->theme = VisualStylesInUse() ? gShell.visualStyles.OpenThemeData(combo->combo, L"Combobox") : nullptr;
+    combo->theme = combo->styles->InUse() ? combo->styles->OpenThemeData(combo->combo, L"Combobox") : nullptr;
 }
 
 void CloseTheme(ImageCombo* combo) {
-    if (combo->theme && gShell.visualStyles.CloseThemeData) gShell.visualStyles.CloseThemeData(combo->theme);
+    if (combo->theme && combo->styles->CloseThemeData) combo->styles->CloseThemeData(combo->theme);
     combo->theme = nullptr;
 }
 
 }  // namespace
 
-ImageCombo* CreateImageCombo(HWND combo, HINSTANCE module, int bitmapId, COLORREF mask) {
+ImageCombo* CreateImageCombo(HWND combo, HINSTANCE module, int bitmapId, COLORREF mask, const VisualStyles& styles) {
     auto* record = new (std::nothrow) ImageCombo;
     if (!record) return nullptr;
     record->combo = combo;
+    record->styles = &styles;
     if (bitmapId != -1)
         record->images.Reset(
             ImageList_LoadImageA(module, MAKEINTRESOURCEA(bitmapId), 16, 0, mask, IMAGE_BITMAP, LR_CREATEDIBSECTION));

@@ -6,9 +6,12 @@
 
 #include "base/handles.h"
 
+struct VisualStyles;
+
 struct ImageCombo {
     HWND combo = nullptr;
-    OwnedImageList images;  // none when created without a bitmap
+    OwnedImageList images;                 // none when created without a bitmap
+    const VisualStyles* styles = nullptr;  // what the rows draw with
     HTHEME theme = nullptr;
 };
 
@@ -19,8 +22,9 @@ struct ImageComboRow {
 };
 
 // The combo's record with the image strip of bitmap bitmapId (-1 for none),
-// mask being its transparent colour. Null when memory runs out.
-ImageCombo* CreateImageCombo(HWND combo, HINSTANCE module, int bitmapId, COLORREF mask);
+// mask being its transparent colour, drawing with styles. Null when memory
+// runs out.
+ImageCombo* CreateImageCombo(HWND combo, HINSTANCE module, int bitmapId, COLORREF mask, const VisualStyles& styles);
 // Appends a row (text cut to 63 bytes); its index, or -1.
 int AddImageComboRow(HWND combo, const char* text, int image, void* data);
 // The data of row index, or of the selected row; null when there is none.

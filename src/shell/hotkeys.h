@@ -6,6 +6,11 @@
 #include <cstddef>
 #include <cstdint>
 
+// The panel window's two hotkeys: the user's, and the activation key that the
+// mouse activation presses synthetically (kActivationKeyCode).
+constexpr int kHotkeyUser = 0;
+constexpr int kHotkeyActivation = 1;
+
 // RegisterHotKey(window, id, ...) with the modifiers and key of a stored
 // hotkey value. The system may refuse a key another program holds; the panel
 // then simply has no hotkey, so the result only matters to tests.

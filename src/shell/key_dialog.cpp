@@ -1,14 +1,15 @@
 #include "shell/key_dialog.h"
 
+#include "base/core/text.h"
+#include "base/program_windows.h"
+#include "base/visual_styles.h"
+#include "base/window_helpers.h"
 #include "options/button_table_control.h"
 #include "options/icon_button_control.h"
 #include "resources/resource.h"
 #include "shell/core/bindable_keys.h"
 #include "shell/core/key_bindings.h"
-#include "base/core/text.h"
-#include "base/window_helpers.h"
 #include "shell/hotkeys.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ void FillList(HWND list) {
 
 INT_PTR OnInitDialog(HWND dialog, KeyDialog* state) {
     SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
-    AttachButtonThemes(dialog, state->buttons);
+    AttachButtonThemes(dialog, state->buttons, gVisualStyles);
     CenterWindow(GetParent(dialog), dialog);
     for (const KeyList& list : kKeyLists) {
         FillList(GetDlgItem(dialog, list.id));
@@ -125,7 +126,7 @@ INT_PTR RunKeyDialog(HWND owner, Settings& settings) {
     // Opened from the options sheet the strip is already there; on its own
     // the dialog holds it for as long as it is open.
     state.holdsImages = HoldButtonImages();
-    HINSTANCE module = gShell.instance ? gShell.instance : GetModuleHandleA(nullptr);
+    HINSTANCE module = ResourceModule();
     const INT_PTR result =
         DialogBoxParamA(module, MAKEINTRESOURCEA(IDD_KEYS), owner, KeyDialogProc, reinterpret_cast<LPARAM>(&state));
     if (state.holdsImages) ReleaseButtonImages();

@@ -6,14 +6,17 @@
 
 #include <cstdio>
 
+#include "base/core/text.h"
+#include "base/files.h"
+#include "base/panel_ids.h"
+#include "base/program_windows.h"
+#include "base/settings_store.h"
+#include "base/system_functions.h"
+#include "base/window_helpers.h"
 #include "resources/resource.h"
 #include "shell/core/command_line.h"
 #include "shell/core/cpu.h"
-#include "base/core/text.h"
-#include "base/files.h"
 #include "shell/panel_window.h"
-#include "base/settings_store.h"
-#include "shell/shell_state.h"
 #include "view/view_state.h"
 
 namespace {
@@ -38,32 +41,6 @@ int HandOver(const char* commandLine) {
     return 1;
 }
 
-void BindUser32() {
-    if (HMODULE user32 = LoadSystemLibrary("user32.dll")) {
-        gShell.setLayeredWindowAttributes = reinterpret_cast<SetLayeredWindowAttributesFn>(
-            reinterpret_cast<void*>(GetProcAddress(user32, "SetLayeredWindowAttributes")));
-        if (gShell.setLayeredWindowAttributes)
-            gShell.layeredUser32 = user32;
-        else
-            FreeLibrary(user32);
-    }
-    HMODULE lookup = gShell.layeredUser32;
-    if (!lookup) lookup = gShell.inputUser32 = LoadSystemLibrary("user32.dll");
-    if (lookup)
-        gShell.sendInput = reinterpret_cast<SendInputFn>(reinterpret_cast<void*>(GetProcAddress(lookup, "SendInput")));
-    if (!gShell.sendInput && gShell.inputUser32) {
-        FreeLibrary(gShell.inputUser32);
-        gShell.inputUser32 = nullptr;
-    }
-}
-
-void UnbindUser32() {
-    if (gShell.layeredUser32)
-        FreeLibrary(gShell.layeredUser32);
-    else if (gShell.inputUser32)
-        FreeLibrary(gShell.inputUser32);
-}
-
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
@@ -83,9 +60,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&icc);
     CoInitialize(nullptr);
-    gShell.instance = instance;
+    gWindows.instance = instance;
 
-    BindUser32();
+    BindSystemFunctions();
     gSettings.mmxAvailable = DetectMmx();
 
     if (!CreatePanelWindow(instance)) {
@@ -99,7 +76,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
         DispatchMessageA(&msg);
     }
 
-    UnbindUser32();
+    UnbindSystemFunctions();
     if (mutex) CloseHandle(mutex);
     CoUninitialize();
     return static_cast<int>(msg.wParam);

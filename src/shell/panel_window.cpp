@@ -4,16 +4,21 @@
 #include <commctrl.h>
 
 #include "activation/blocked_apps.h"
+#include "activation/core/activation_key.h"
 #include "activation/hook_binding.h"
 #include "activation/mouse_request.h"
-#include "resources/resource.h"
 #include "base/core/text.h"
+#include "base/panel_ids.h"
+#include "base/program_windows.h"
+#include "base/settings_store.h"
+#include "base/system_functions.h"
+#include "base/visual_styles.h"
+#include "base/window_helpers.h"
+#include "items/item_model.h"
+#include "resources/resource.h"
 #include "shell/hotkeys.h"
 #include "shell/popup_menu.h"
-#include "base/settings_store.h"
-#include "shell/shell_state.h"
 #include "shell/tray_icon.h"
-#include "items/item_model.h"
 #include "skin/skin_info.h"
 #include "skin/skin_list.h"
 #include "view/close_button.h"
@@ -22,18 +27,21 @@
 #include "view/panel_layout.h"
 #include "view/panel_rebuild.h"
 #include "view/panel_visibility.h"
-#include "view/selection.h"
 #include "view/row_tooltip.h"
+#include "view/selection.h"
 #include "view/view_state.h"
 
 namespace {
+
+// "TaskbarCreated": the shell restarted and lost its icons.
+UINT gTaskbarCreatedMessage = 0;
 
 bool PanelVisible(HWND window) { return IsWindowVisible(window) != 0; }
 
 // While a dialog of ours is open, activation requests bring it forward instead.
 bool ForwardToModalDialog() {
-    if (!gShell.modalOpen) return false;
-    ForceForeground(gShell.modalDialog);
+    if (!gMarkers.modalOpen) return false;
+    ForceForeground(gMarkers.modalDialog);
     return true;
 }
 
@@ -58,25 +66,25 @@ HCURSOR HandCursor() {
 }
 
 void OnMouseMove(HWND window, POINT client) {
-    if (IsFading() || gShell.modalOpen || !Option(gSettings, kOptCursorFollowsMouse) || !gItems.head) return;
+    if (IsFading() || gMarkers.modalOpen || !Option(gSettings, kOptCursorFollowsMouse) || !gItems.head) return;
     FollowMouse(window, client);
 }
 
 // ---- Messages the shell itself owns ----
 
 LRESULT OnCreate(HWND window) {
-    gShell.taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
+    gTaskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
     LoadVisualStyles();
-    gShell.panel = window;
+    gWindows.panel = window;
     StartMouseActivation(window);
     BuildItems(window);
     if (Option(gSettings, kOptHotkey)) RegisterPanelHotkey(window, kHotkeyUser, gSettings.hotkey);
-    RegisterHotKey(window, kHotkeyActivation, 0, kActivationKey);
-    if (LayeredAvailable() && Option(gSettings, kOptTransparency)) ApplyTransparency(window, gShell.active != 0);
+    RegisterHotKey(window, kHotkeyActivation, 0, kActivationKeyCode);
+    if (LayeredAvailable() && Option(gSettings, kOptTransparency)) ApplyTransparency(window, gMarkers.active != 0);
     LoadMenuImages();
     AddTrayIcon(window);
-    gShell.tooltip = CreateTooltip(window);
-    AddRowTool(window, gShell.tooltip);
+    gPanel.rowTooltip = CreateTooltip(window);
+    AddRowTool(window, gPanel.rowTooltip);
     RedrawPanel(window);
     if (Option(gSettings, kOptAlwaysShown)) {
         // Always shown: in front of other windows only when asked to be.
@@ -100,7 +108,7 @@ void OnClose(HWND window) {
 
 void OnDestroy() {
     UnloadHookLibrary();
-    gShell.panel = nullptr;
+    gWindows.panel = nullptr;
     PostQuitMessage(0);
 }
 
@@ -137,7 +145,7 @@ void OnActivateRequest(HWND window, WPARAM byMouse, LPARAM target) {
 
 void OnHotkey(HWND window, LPARAM lParam) {
     if (IsFading() || ForwardToModalDialog()) return;
-    const bool activationKey = HIWORD(lParam) == kActivationKey;
+    const bool activationKey = HIWORD(lParam) == kActivationKeyCode;
     if (PanelVisible(window))
         HidePanel(window, activationKey ? -1 : 0);
     else
@@ -248,7 +256,7 @@ LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
             SaveSettings(gSettings, gView.currentIndex);
             return 0;
         case WM_ACTIVATE:
-            if (!gShell.fadeRunning && LayeredAvailable() && Option(gSettings, kOptTransparency))
+            if (!gFade.running && LayeredAvailable() && Option(gSettings, kOptTransparency))
                 ApplyTransparency(window, LOWORD(wParam) != 0);
             OnActivate(window, wParam);
             return 0;
@@ -311,10 +319,10 @@ LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
             OnHotkey(window, lParam);
             return 0;
         case WM_ENTERMENULOOP:
-            gShell.panelBusy = 1;
+            gMarkers.panelBusy = 1;
             return 0;
         case WM_EXITMENULOOP:
-            gShell.panelBusy = 0;
+            gMarkers.panelBusy = 0;
             return 0;
         case WM_RBUTTONUP:
             if (!IsFading()) HidePanel(window, 0);
@@ -335,7 +343,7 @@ LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
             return 0;
         default:
             // The shell restarted: our icon went with the old taskbar.
-            if (message == gShell.taskbarCreatedMessage && message != 0) AddTrayIcon(window);
+            if (message == gTaskbarCreatedMessage && message != 0) AddTrayIcon(window);
             break;
     }
     return DefWindowProcA(window, message, wParam, lParam);

@@ -5,12 +5,13 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/core/text.h"
+#include "base/program_windows.h"
+#include "base/settings_store.h"
 #include "items/item_model.h"
 #include "resources/resource.h"
 #include "shell/core/popup_menu_layout.h"
-#include "base/core/text.h"
 #include "shell/hotkeys.h"
-#include "shell/shell_state.h"
 #include "skin/skin_list.h"
 #include "view/panel_rebuild.h"
 
@@ -20,7 +21,7 @@ namespace {
 
 constexpr COLORREF kImageKey = RGB(192, 192, 192);
 
-HINSTANCE Module() { return gShell.instance ? gShell.instance : GetModuleHandleA(nullptr); }
+HINSTANCE Module() { return ResourceModule(); }
 
 // The records live in the skin list's menu buffer; null when there is no
 // record with that number (then the item stays a plain one).

@@ -2,9 +2,11 @@
 
 #include <shellapi.h>
 
-#include "resources/resource.h"
 #include "base/core/text.h"
-#include "shell/shell_state.h"
+#include "base/panel_ids.h"
+#include "base/program_windows.h"
+#include "base/visual_styles.h"
+#include "resources/resource.h"
 
 TrayIconState gTrayIcon;
 
@@ -24,8 +26,8 @@ NOTIFYICONDATAA TrayData(HWND panel) {
 BOOL AddTrayIcon(HWND panel) {
     if (!gTrayIcon.icon) {
         // Sixteen colours where the system draws without visual styles.
-        const UINT flags = gShell.visualStyles.library ? LR_DEFAULTCOLOR : LR_VGACOLOR;
-        HINSTANCE module = gShell.instance ? gShell.instance : GetModuleHandleA(nullptr);
+        const UINT flags = gVisualStyles.library ? LR_DEFAULTCOLOR : LR_VGACOLOR;
+        HINSTANCE module = ResourceModule();
         gTrayIcon.icon.Reset(
             static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(IDI_KORVANE), IMAGE_ICON, 16, 16, flags)));
     }

@@ -6,12 +6,14 @@
 #include <cstring>
 #include <new>
 
-#include "items/item_model.h"
-#include "resources/resource.h"
 #include "base/core/text.h"
 #include "base/files.h"
 #include "base/handles.h"
-#include "shell/shell_state.h"
+#include "base/program_windows.h"
+#include "base/settings_store.h"
+#include "base/window_helpers.h"
+#include "items/item_model.h"
+#include "resources/resource.h"
 #include "skin/core/bitmap_check.h"
 #include "skin/skin_list.h"
 #include "skin/standard_skin.h"
@@ -418,7 +420,7 @@ void LoadCloseImage(SkinInfo& skin, HDC reference) {
 // Four arrows side by side: closed and open for the selected row, then for
 // the other rows. The skin's own file, or the program's when it names none.
 void LoadArrowImages(SkinInfo& skin) {
-    HINSTANCE instance = gShell.instance ? gShell.instance : GetModuleHandleA(nullptr);
+    HINSTANCE instance = ResourceModule();
     OwnedBitmap bitmap(skin.arrowImageFile[0] ? LoadCheckedBitmap(skin.arrowImageFile)
                                               : static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(IDB_ARROWS),
                                                                                 IMAGE_BITMAP, 0, 0, 0)));

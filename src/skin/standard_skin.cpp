@@ -4,7 +4,8 @@
 #include <vssym32.h>
 
 #include "base/handles.h"
-#include "shell/shell_state.h"
+#include "base/settings_store.h"
+#include "base/visual_styles.h"
 #include "skin/skin_info.h"
 #include "skin/skin_loader.h"
 
@@ -40,7 +41,7 @@ void EtchedSeparator(SkinImage& slot, HWND window) {
 }  // namespace
 
 bool ThemedStandardPieces(HWND window) {
-    const VisualStyles& v = gShell.visualStyles;
+    const VisualStyles& v = gVisualStyles;
     if (!v.library || !v.IsThemeActive() || gSkin.windowTheme) return false;
     gSkin.windowTheme = v.OpenThemeData(window, L"Window");
     gSkin.startPanelTheme = v.OpenThemeData(window, L"StartPanel");
@@ -81,7 +82,7 @@ void ClassicStandardPieces() {
 }
 
 void CloseStandardSkinThemes() {
-    const VisualStyles& v = gShell.visualStyles;
+    const VisualStyles& v = gVisualStyles;
     if (v.CloseThemeData) {
         if (gSkin.windowTheme) v.CloseThemeData(gSkin.windowTheme);
         if (gSkin.startPanelTheme) v.CloseThemeData(gSkin.startPanelTheme);

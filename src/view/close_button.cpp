@@ -3,7 +3,8 @@
 #include <commctrl.h>
 
 #include "base/handles.h"
-#include "shell/shell_state.h"
+#include "base/program_windows.h"
+#include "base/visual_styles.h"
 #include "skin/skin_info.h"
 #include "view/view_state.h"
 
@@ -53,7 +54,7 @@ LRESULT CALLBACK CloseButtonProc(HWND button, UINT message, WPARAM wParam, LPARA
 }
 
 void DrawThemedClose(const DRAWITEMSTRUCT& item, bool active) {
-    const VisualStyles& vs = gShell.visualStyles;
+    const VisualStyles& vs = gVisualStyles;
     HTHEME theme = gSkin.windowTheme;
     const RECT& ir = item.rcItem;
     HDC dc = item.hDC;
@@ -89,15 +90,15 @@ HWND CreateCloseButton(HWND panel, int x, int y, int width, int height, int id) 
     DestroyCloseButton();
     HWND button =
         CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_OWNERDRAW, x, y, width, height,
-                        panel, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), gShell.instance, nullptr);
+                        panel, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), gWindows.instance, nullptr);
     if (!button) return nullptr;
-    gShell.closeButton = button;
+    gPanel.closeButton = button;
     UpdateWindow(button);
     if (gSkin.kind != kSkinOldFormat)
         gPanel.closeButtonProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CloseButtonProc)));
     gPanel.closeTooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, "", TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                          CW_USEDEFAULT, CW_USEDEFAULT, button, nullptr, gShell.instance, nullptr);
+                                          CW_USEDEFAULT, CW_USEDEFAULT, button, nullptr, gWindows.instance, nullptr);
     if (gPanel.closeTooltip) {
         TOOLINFOA ti{};
         ti.cbSize = TTTOOLINFOA_V1_SIZE;
@@ -113,16 +114,16 @@ HWND CreateCloseButton(HWND panel, int x, int y, int width, int height, int id) 
 void DestroyCloseButton() {
     if (gPanel.closeTooltip && IsWindow(gPanel.closeTooltip)) DestroyWindow(gPanel.closeTooltip);
     gPanel.closeTooltip = nullptr;
-    if (gShell.closeButton && IsWindow(gShell.closeButton)) DestroyWindow(gShell.closeButton);
-    gShell.closeButton = nullptr;
+    if (gPanel.closeButton && IsWindow(gPanel.closeButton)) DestroyWindow(gPanel.closeButton);
+    gPanel.closeButton = nullptr;
     gPanel.closeButtonProc = nullptr;
     gSkin.closeAlign &= ~(kCloseHot | kClosePressed);
 }
 
 void DrawCloseButton(const DRAWITEMSTRUCT& item) {
-    const bool active = gShell.active != 0;
+    const bool active = gMarkers.active != 0;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    if (gSkin.kind == kSkinThemed && gSkin.windowTheme && gShell.visualStyles.DrawThemeBackground) {
+    if (gSkin.kind == kSkinThemed && gSkin.windowTheme && gVisualStyles.DrawThemeBackground) {
         DrawThemedClose(item, active);
     } else if (gSkin.kind == kSkinClassic || gSkin.kind == kSkinThemed) {
         RECT r = item.rcItem;

@@ -4,7 +4,8 @@
 #include <new>
 
 #include "base/core/window_math.h"
-#include "shell/shell_state.h"
+#include "base/settings_store.h"
+#include "base/system_functions.h"
 #include "skin/skin_info.h"
 #include "view/close_button.h"
 #include "view/core/blend.h"
@@ -18,7 +19,7 @@ namespace {
 DWORD LayeredFlags() { return LWA_ALPHA | (gSkin.hasTransparentColor ? LWA_COLORKEY : 0); }
 
 void SetAlpha(HWND window, BYTE alpha) {
-    if (LayeredAvailable()) gShell.setLayeredWindowAttributes(window, gSkin.transparentColor, alpha, LayeredFlags());
+    if (LayeredAvailable()) gSystem.setLayeredWindowAttributes(window, gSkin.transparentColor, alpha, LayeredFlags());
 }
 
 }  // namespace
@@ -87,17 +88,17 @@ void PrepareShowFade(HWND window) {
         ReleaseDC(nullptr, screen);
         GdiFlush();
         PrepareFade(gPanel.backBuffer.dc, gPanel.capture.bitmap, gPanel.backBuffer.bitmap);
-        if (gShell.closeButton) ShowWindow(gShell.closeButton, SW_HIDE);
+        if (gPanel.closeButton) ShowWindow(gPanel.closeButton, SW_HIDE);
         gFade.firstTickDone = false;
         SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
     }
-    gShell.fadeRunning = 1;
+    gFade.running = 1;
 }
 
 void StartFade(HWND window) {
     gFade.length = static_cast<DWORD>(std::max(gSettings.fadeSpeed, 1)) * 50;
-    gShell.fadeStart = GetTickCount();
-    if (gShell.fadeStart == 0) gShell.fadeStart = 1;  // 0 means no fade
+    gFade.start = GetTickCount();
+    if (gFade.start == 0) gFade.start = 1;  // 0 means no fade
     SetTimer(window, kFadeTimer, 30, nullptr);
 }
 
@@ -108,7 +109,7 @@ void OnFadeTimer(HWND window) {
         gFade.firstTickDone = true;
     }
     const DWORD now = GetTickCount();
-    const int32_t elapsed = static_cast<int32_t>(now - gShell.fadeStart);
+    const int32_t elapsed = static_cast<int32_t>(now - gFade.start);
     const int32_t length = static_cast<int32_t>(gFade.length);
     if (LayeredAvailable()) {
         const int target = Option(gSettings, kOptTransparency)
@@ -122,12 +123,12 @@ void OnFadeTimer(HWND window) {
     }
     if (elapsed >= length) {
         KillTimer(window, kFadeTimer);
-        gShell.fadeStart = 0;
-        gShell.fadeRunning = 0;
+        gFade.start = 0;
+        gFade.running = 0;
         if (!LayeredAvailable()) {
             FreeFade();
             RedrawPanel(window);
-            if (gShell.closeButton) ShowWindow(gShell.closeButton, SW_SHOW);
+            if (gPanel.closeButton) ShowWindow(gPanel.closeButton, SW_SHOW);
         }
     }
 }

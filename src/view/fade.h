@@ -8,6 +8,8 @@
 #include <vector>
 
 struct FadeState {
+    DWORD start = 0;   // tick count of the running fade-in, 0 when none
+    int running = 0;   // from the preparation to the last frame
     DWORD length = 0;  // ms
     bool firstTickDone = false;
     // Software fade: valid while prepared.
@@ -19,6 +21,8 @@ struct FadeState {
 };
 
 extern FadeState gFade;
+
+inline bool IsFading() { return gFade.start != 0; }
 
 // Alpha of a transparency percentage (0 opaque, 100 fully transparent).
 inline BYTE AlphaOfPercent(int percent) { return static_cast<BYTE>(255 - percent * 255 / 100); }

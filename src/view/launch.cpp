@@ -4,9 +4,10 @@
 #include <shellapi.h>
 
 #include "activation/desktop_windows.h"
-#include "items/item_model.h"
 #include "base/files.h"
-#include "shell/shell_state.h"
+#include "base/settings_store.h"
+#include "base/system_functions.h"
+#include "items/item_model.h"
 #include "view/panel_draw.h"
 #include "view/panel_visibility.h"
 #include "view/selection.h"
@@ -59,8 +60,8 @@ void CloseOpenMenus() {
         up.ki.wVk = VK_MENU;
         up.ki.wScan = static_cast<WORD>(MapVirtualKeyA(VK_MENU, 0));
         up.ki.dwFlags = KEYEVENTF_KEYUP;
-        if (gShell.sendInput)
-            gShell.sendInput(1, &up, sizeof up);
+        if (gSystem.sendInput)
+            gSystem.sendInput(1, &up, sizeof up);
         else
             keybd_event(VK_MENU, static_cast<BYTE>(up.ki.wScan), KEYEVENTF_KEYUP, 0);
     }

@@ -5,10 +5,13 @@
 #include <new>
 #include <vector>
 
+#include "base/handles.h"
+#include "base/panel_ids.h"
+#include "base/program_windows.h"
+#include "base/settings_store.h"
+#include "base/visual_styles.h"
 #include "items/item_model.h"
 #include "resources/resource.h"
-#include "base/handles.h"
-#include "shell/shell_state.h"
 #include "view/core/blend.h"
 #include "view/core/nine_grid.h"
 #include "view/core/row_plan.h"
@@ -148,8 +151,8 @@ HICON ProgramIcon(int size) {
     static int iconSize = 0;
     if (!icon || iconSize != size) {
         if (icon) DestroyIcon(icon);
-        icon = static_cast<HICON>(LoadImageA(gShell.instance ? gShell.instance : GetModuleHandleA(nullptr),
-                                             MAKEINTRESOURCEA(IDI_KORVANE), IMAGE_ICON, size, size, 0));
+        icon =
+            static_cast<HICON>(LoadImageA(ResourceModule(), MAKEINTRESOURCEA(IDI_KORVANE), IMAGE_ICON, size, size, 0));
         iconSize = size;
     }
     return icon;
@@ -273,7 +276,7 @@ void DrawNineGrid(HDC dc, int x, int y, int width, int height, const SkinImageSe
 }
 
 void DrawThemedFrame(HDC dc, int x, int y, int w, int h, bool active) {
-    const VisualStyles& vs = gShell.visualStyles;
+    const VisualStyles& vs = gVisualStyles;
     HTHEME theme = gSkin.windowTheme;
     if (!dc || !theme || !vs.DrawThemeBackground) return;
     const int state = active ? 1 : 2;
@@ -334,8 +337,8 @@ void DrawClassicFrame(HDC dc, int x, int y, int w, int h, bool active) {
     DrawEdge(dc, &r, EDGE_RAISED, BF_RECT | BF_MIDDLE);
     const int fx = GetSystemMetrics(SM_CXFRAME), fy = GetSystemMetrics(SM_CYFRAME);
     RECT caption{x + fx, y + fy, x + w - fx, y + GetSystemMetrics(SM_CYCAPTION) + fy - 1};
-    if (gShell.panel)
-        DrawCaption(gShell.panel, dc, &caption, DC_GRADIENT | DC_TEXT | DC_SMALLCAP | (active ? DC_ACTIVE : 0));
+    if (gWindows.panel)
+        DrawCaption(gWindows.panel, dc, &caption, DC_GRADIENT | DC_TEXT | DC_SMALLCAP | (active ? DC_ACTIVE : 0));
 }
 
 void DrawPlainSelection(HDC dc, int x, int y, bool active) {
@@ -498,7 +501,7 @@ void DrawItems() {
                    gSkin.itemTop + gSkin.itemCount * gSkin.itemHeight);
     const int oldMode = SetBkMode(dc, TRANSPARENT);
 
-    const bool active = gShell.active != 0;
+    const bool active = gMarkers.active != 0;
     int selectedStyle, startLevel;
     if (Option(gSettings, kOptActiveCursorAlways)) {
         selectedStyle = kStyleCursorRow;
@@ -539,7 +542,7 @@ void DrawItems() {
 }
 
 void RedrawPanel(HWND window) {
-    DrawFrame(0, 0, gShell.active != 0);
+    DrawFrame(0, 0, gMarkers.active != 0);
     DrawItems();
     if (window) {
         InvalidateRect(window, nullptr, FALSE);

@@ -1,8 +1,9 @@
 #include "view/panel_layout.h"
 
-#include "resources/resource.h"
+#include "base/program_windows.h"
+#include "base/settings_store.h"
 #include "base/window_helpers.h"
-#include "shell/shell_state.h"
+#include "resources/resource.h"
 #include "skin/skin_info.h"
 #include "skin/skin_loader.h"
 #include "view/close_button.h"
@@ -107,7 +108,7 @@ void LayoutPanel(HWND window, const char* skinName) {
     if (Option(gSettings, kOptGradient) && gSkin.kind != kSkinClassic && background.dc)
         gSkin.backColor = AverageColor(background.dc, (background.width - 3) / 2, (background.height - 3) / 2, 3);
 
-    DrawFrame(0, 0, gShell.active != 0);
+    DrawFrame(0, 0, gMarkers.active != 0);
     DrawItems();
     gPanel.built = true;
 }
@@ -124,7 +125,7 @@ void ReleasePanelLayout(HWND window) {
 void SaveWindowPosition(HWND window) {
     RECT r;
     if (!GetWindowRect(window, &r)) return;
-    if (gShell.shownByMouse) {
+    if (gView.shownByMouse) {
         gSettings.left = r.left;
         gSettings.top = r.top;
     } else {
@@ -135,7 +136,7 @@ void SaveWindowPosition(HWND window) {
 
 void PlacePanel(HWND window, bool byMouse) {
     const bool mouseGroup = byMouse || Option(gSettings, kOptOtherPlaceAsMouse);
-    gShell.shownByMouse = mouseGroup ? 1 : 0;
+    gView.shownByMouse = mouseGroup ? 1 : 0;
     if (Option(gSettings, kOptAlwaysShown) && IsWindowVisible(window)) return;
     const OptionFlag place = mouseGroup ? kOptMousePlace : kOptOtherPlace;
     const OptionFlag center = mouseGroup ? kOptMousePlaceCenter : kOptOtherPlaceCenter;
@@ -188,7 +189,7 @@ void BeginResize(HWND /*window*/) {
     gPanel.snapshot = CurrentGeometry();
     gPanel.snapshotChanged = false;
     gPanel.resizing = true;
-    gShell.panelBusy = 1;
+    gMarkers.panelBusy = 1;
 }
 
 void SizingRect(int edge, RECT* rect) {
@@ -207,7 +208,7 @@ void SizingRect(int edge, RECT* rect) {
 void EndResize(HWND window) {
     if (gPanel.dragSettingChanged) SetDragFullWindows(gPanel.dragFullWindows);
     gPanel.dragSettingChanged = false;
-    gShell.panelBusy = 0;
+    gMarkers.panelBusy = 0;
     SaveWindowPosition(window);
     const bool wasResizing = gPanel.resizing;
     gPanel.resizing = false;
@@ -233,11 +234,11 @@ void EndResize(HWND window) {
     gView.cursorRow = row;
     SetWindowPos(window, nullptr, 0, 0, gSkin.panelWidth, gSkin.panelHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (gShell.closeButton)
-        SetWindowPos(gShell.closeButton, nullptr, gSkin.closeLeft, gSkin.closeTop, 0, 0,
+    if (gPanel.closeButton)
+        SetWindowPos(gPanel.closeButton, nullptr, gSkin.closeLeft, gSkin.closeTop, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     RedrawPanel(window);
-    if (gShell.closeButton) InvalidateRect(gShell.closeButton, nullptr, FALSE);
+    if (gPanel.closeButton) InvalidateRect(gPanel.closeButton, nullptr, FALSE);
     MoveRowTool(window);
     RefreshRowTip(window);
 }

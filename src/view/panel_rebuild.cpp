@@ -4,8 +4,9 @@
 
 #include "activation/blocked_apps.h"
 #include "activation/desktop_windows.h"
+#include "base/program_windows.h"
+#include "base/settings_store.h"
 #include "items/item_model.h"
-#include "shell/shell_state.h"
 #include "skin/skin_info.h"
 #include "skin/skin_list.h"
 #include "view/panel_draw.h"
@@ -67,7 +68,7 @@ void ReleaseItems() {
     FreeBlockedList();
     ClearItems();
     FreeSkins();
-    ReleasePanelLayout(gShell.panel);
+    ReleasePanelLayout(gWindows.panel);
     DestroyItemImageLists();
     gRebuild.smallFont.Reset();
     gRebuild.menuFont.Reset();

@@ -4,8 +4,10 @@
 #include <new>
 #include <vector>
 
+#include "base/program_windows.h"
+#include "base/settings_store.h"
+#include "base/system_functions.h"
 #include "items/item_model.h"
-#include "shell/shell_state.h"
 #include "skin/skin_info.h"
 #include "view/core/region_runs.h"
 #include "view/fade.h"
@@ -84,7 +86,7 @@ void ShapeWindow(HWND window) {
         SetWindowRgn(window, nullptr, TRUE);
         return;
     }
-    DrawFrame(0, 0, gShell.active != 0);
+    DrawFrame(0, 0, gMarkers.active != 0);
     gPanel.region = RegionFromBitmap(gPanel.backBuffer.bitmap, gSkin.transparentColor);
     if (!gPanel.region) {
         gSkin.hasTransparentColor = 0;
@@ -135,7 +137,7 @@ void CreateSurfaces(HWND window) {
     }
 
     if (LayeredAvailable())
-        ApplyTransparency(window, gShell.active != 0);
+        ApplyTransparency(window, gMarkers.active != 0);
     else
         ShapeWindow(window);
 }

@@ -1,8 +1,10 @@
 #include "view/panel_visibility.h"
 
 #include "activation/blocked_apps.h"
+#include "base/program_windows.h"
+#include "base/settings_store.h"
+#include "base/window_helpers.h"
 #include "items/item_model.h"
-#include "shell/shell_state.h"
 #include "skin/skin_info.h"
 #include "view/core/scroll_logic.h"
 #include "view/fade.h"
@@ -39,10 +41,10 @@ void ShowPanel(HWND window, HWND target, bool byMouse) {
     gView.currentIndex = at.current;
     gView.cursorRow = at.cursorRow;
 
-    gShell.shownByMouse = byMouse ? 1 : 0;
+    gView.shownByMouse = byMouse ? 1 : 0;
     PlacePanel(window, byMouse);
 
-    gShell.active = 1;
+    gMarkers.active = 1;
     DrawFrame(0, 0, true);
     DrawItems();
 

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "shell/shell_state.h"
+#include "base/program_windows.h"
 #include "skin/skin_info.h"
 #include "view/view_state.h"
 
@@ -27,7 +27,7 @@ RECT RowRect(int row) {
 
 HWND CreateTooltip(HWND owner) {
     return CreateWindowExA(0, TOOLTIPS_CLASSA, "", TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                           CW_USEDEFAULT, owner, nullptr, gShell.instance, nullptr);
+                           CW_USEDEFAULT, owner, nullptr, gWindows.instance, nullptr);
 }
 
 void AddRowTool(HWND panel, HWND tooltip) {
@@ -40,19 +40,19 @@ void AddRowTool(HWND panel, HWND tooltip) {
 }
 
 void MoveRowTool(HWND panel) {
-    if (!gShell.tooltip) return;
+    if (!gPanel.rowTooltip) return;
     TOOLINFOA ti = RowTool(panel);
     ti.rect = RowRect(gView.cursorRow);
-    SendMessageA(gShell.tooltip, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&ti));
+    SendMessageA(gPanel.rowTooltip, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
 void RefreshRowTip(HWND panel) {
-    if (!gShell.tooltip) return;
+    if (!gPanel.rowTooltip) return;
     TOOLINFOA ti = RowTool(panel);
-    SendMessageA(gShell.tooltip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
+    SendMessageA(gPanel.rowTooltip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
 void SetRowTipActive(bool active) {
     gPanel.rowTipActive = active;
-    if (gShell.tooltip) PostMessageA(gShell.tooltip, TTM_ACTIVATE, active ? TRUE : FALSE, 0);
+    if (gPanel.rowTooltip) PostMessageA(gPanel.rowTooltip, TTM_ACTIVATE, active ? TRUE : FALSE, 0);
 }

@@ -1,10 +1,12 @@
 #include "view/selection.h"
 
+#include "base/program_windows.h"
+#include "base/settings_store.h"
 #include "items/item_model.h"
 #include "shell/core/key_bindings.h"
-#include "shell/shell_state.h"
 #include "skin/skin_info.h"
 #include "view/core/scroll_logic.h"
+#include "view/fade.h"
 #include "view/launch.h"
 #include "view/panel_draw.h"
 #include "view/panel_visibility.h"
@@ -194,9 +196,9 @@ void OnLeftButtonDown(HWND window, POINT client) {
 }
 
 void OnLaunchClick(HWND window, POINT client) {
-    if (IsFading() || gShell.modalOpen) return;
-    if (gShell.clickActivated) {
-        gShell.clickActivated = 0;
+    if (IsFading() || gMarkers.modalOpen) return;
+    if (gView.clickActivated) {
+        gView.clickActivated = 0;
         return;
     }
     const RECT click = ClickArea();
@@ -228,11 +230,11 @@ void CloseOpenFolderAndSelect() {
 
 void OnActivate(HWND window, WPARAM state) {
     const bool active = LOWORD(state) != WA_INACTIVE;
-    gShell.active = active ? 1 : 0;
+    gMarkers.active = active ? 1 : 0;
     if (Option(gSettings, kOptAlwaysShown) || active) {
         RedrawPanel(window);
-        if (gShell.closeButton) InvalidateRect(gShell.closeButton, nullptr, FALSE);
-        if (!Option(gSettings, kOptActiveCursorAlways)) gShell.clickActivated = LOWORD(state) == WA_CLICKACTIVE ? 1 : 0;
+        if (gPanel.closeButton) InvalidateRect(gPanel.closeButton, nullptr, FALSE);
+        if (!Option(gSettings, kOptActiveCursorAlways)) gView.clickActivated = LOWORD(state) == WA_CLICKACTIVE ? 1 : 0;
     }
     if (!active && !Option(gSettings, kOptAlwaysShown)) HidePanel(window, 0);
 }

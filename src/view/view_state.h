@@ -9,6 +9,10 @@
 
 #include "view/core/panel_geometry.h"
 
+// The panel window's timers.
+constexpr UINT_PTR kScrollTimer = 1;  // the slide of a scroll step
+constexpr UINT_PTR kFadeTimer = 2;    // the fade-in
+
 struct ViewState {
     int32_t currentIndex = 0;  // saved as [General] "IconIndex"
     int32_t cursorRow = 0;
@@ -20,6 +24,8 @@ struct ViewState {
     int32_t scrollStep = 0;       // items; negative upwards
     HDC backBuffer = nullptr;     // the panel is painted from here
     RECT clickArea{};             // client rectangle in which clicks start items
+    int shownByMouse = 0;         // which stored position a move updates
+    int clickActivated = 0;       // the last activation came from a mouse click
 };
 
 extern ViewState gView;
@@ -60,7 +66,9 @@ struct PanelState {
     BOOL dragFullWindows = FALSE;  // restored at the end of a drag
     bool dragSettingChanged = false;
 
+    HWND closeButton = nullptr;
     HWND closeTooltip = nullptr;  // the close button's own tooltip
+    HWND rowTooltip = nullptr;    // the row tooltip, made when the window is created
     WNDPROC closeButtonProc = nullptr;
     bool rowTipActive = false;
 

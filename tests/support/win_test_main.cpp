@@ -6,11 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/shell_state.h"
+#include "base/program_windows.h"
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
-    gShell.instance = GetModuleHandleA(nullptr);
+    gWindows.instance = GetModuleHandleA(nullptr);
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
     CoInitialize(nullptr);

@@ -6,10 +6,10 @@
 
 #include <string>
 
-#include "win/activation/standin_windows.h"
 #include "base/core/text.h"
-#include "shell/shell_state.h"
+#include "base/settings_store.h"
 #include "support/temp_folder.h"
+#include "win/activation/standin_windows.h"
 
 namespace {
 

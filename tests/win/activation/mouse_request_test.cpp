@@ -9,10 +9,12 @@
 
 #include "activation/blocked_apps.h"
 #include "activation/hook_binding.h"
-#include "win/activation/standin_windows.h"
 #include "base/core/text.h"
-#include "shell/shell_state.h"
+#include "base/program_windows.h"
+#include "base/settings_store.h"
+#include "base/system_functions.h"
 #include "support/temp_folder.h"
+#include "win/activation/standin_windows.h"
 
 namespace {
 
@@ -31,8 +33,8 @@ protected:
     void SetUp() override {
         saved_ = gSettings;
         std::memset(gSettings.optionFlags, 0, sizeof gSettings.optionFlags);
-        gShell.sendInput = SendInput;
-        gShell.active = WA_INACTIVE;
+        gSystem.sendInput = SendInput;
+        gMarkers.active = WA_INACTIVE;
         gHook.tracker = ClickTracker{};
         panel_ = MakeWindow("KorvaneTestPanel", "panel", nullptr, WS_POPUP, 600, 400, 120, 120);
         target_ = MakeWindow("KorvaneTestTop", "target", nullptr, WS_POPUP | WS_VISIBLE, 450, 50, 100, 100);
@@ -96,7 +98,7 @@ TEST_F(MouseRequest, ShiftRequiredFiresWithShiftAndCtrlHeldAndReleasesBoth) {
 }
 
 TEST_F(MouseRequest, WithoutSendInputTheKeyIsPressedAllTheSame) {
-    gShell.sendInput = nullptr;
+    gSystem.sendInput = nullptr;
     Mode(10);
     Request(WM_MBUTTONDOWN, target_);
     EXPECT_TRUE(catcher_.Caught());
@@ -185,12 +187,12 @@ TEST_F(MouseRequest, HoverActivatesTheAlwaysShownPanelOnlyWithFlagFiftySix) {
     Request(WM_MOUSEMOVE, panel_);
     EXPECT_TRUE(catcher_.Caught());
     // Not while a menu loop runs, and not when it is already active.
-    gShell.panelBusy = 1;
+    gMarkers.panelBusy = 1;
     Request(WM_MOUSEMOVE, panel_);
-    gShell.panelBusy = 0;
-    gShell.active = WA_ACTIVE;
+    gMarkers.panelBusy = 0;
+    gMarkers.active = WA_ACTIVE;
     Request(WM_MOUSEMOVE, panel_);
-    gShell.active = WA_INACTIVE;
+    gMarkers.active = WA_INACTIVE;
     EXPECT_FALSE(catcher_.Caught(150));
     ASSERT_TRUE(PlacePointer(480, 80));  // off the panel
     Request(WM_MOUSEMOVE, target_);

@@ -7,9 +7,10 @@
 #include <cstring>
 #include <string>
 
-#include "resources/resource.h"
 #include "base/core/text.h"
-#include "shell/shell_state.h"
+#include "base/panel_ids.h"
+#include "base/settings_store.h"
+#include "resources/resource.h"
 #include "support/temp_folder.h"
 #include "win/activation/standin_windows.h"
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "base/settings_store.h"
 #include "item_fixture.h"
 #include "items/core/item_list.h"
 #include "items/item_model.h"
-#include "shell/shell_state.h"
 
 namespace {
 

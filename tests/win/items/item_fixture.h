@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "base/settings_store.h"
 #include "items/item_model.h"
-#include "shell/shell_state.h"
 #include "temp_folder.h"
 
 // Writes a shell link to target.

@@ -2,11 +2,11 @@
 // and with the visual style, and their decoration tables.
 #include <gtest/gtest.h>
 
+#include "base/visual_styles.h"
 #include "control_host.h"
 #include "options/button_table_control.h"
 #include "options/colour_button_control.h"
 #include "options/icon_button_control.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ protected:
 
 TEST_F(ButtonTest, ClassicIconButtonShiftsItsContentWhenPressed) {
     FreeVisualStyles();
-    AttachButtonThemes(host_.Window(), table_);
+    AttachButtonThemes(host_.Window(), table_, gVisualStyles);
     EXPECT_EQ(table_[0].theme, nullptr);
     Surface32 up(kW, kH, RGB(0, 255, 0)), down(kW, kH, RGB(0, 255, 0));
     DRAWITEMSTRUCT d = Draw(reset_, 1046, up.Dc(), 0);
@@ -73,7 +73,7 @@ TEST_F(ButtonTest, ClassicIconButtonShiftsItsContentWhenPressed) {
 TEST_F(ButtonTest, ThemedIconButtonDrawsWithTheButtonStyle) {
     LoadVisualStyles();
     if (!VisualStylesInUse()) GTEST_SKIP() << "no visual style active";
-    AttachButtonThemes(host_.Window(), table_);
+    AttachButtonThemes(host_.Window(), table_, gVisualStyles);
     ASSERT_NE(table_[0].theme, nullptr);
     EXPECT_EQ(table_[1].theme, nullptr);  // no control 1 in this window
     Surface32 up(kW, kH, RGB(0, 255, 0)), down(kW, kH, RGB(0, 255, 0));
@@ -91,7 +91,7 @@ TEST_F(ButtonTest, ThemedIconButtonDrawsWithTheButtonStyle) {
 
 TEST_F(ButtonTest, DisabledIconButtonKeepsItsPlaceAndGreysItsIcon) {
     FreeVisualStyles();
-    AttachButtonThemes(host_.Window(), table_);
+    AttachButtonThemes(host_.Window(), table_, gVisualStyles);
     Surface32 s(kW, kH, RGB(0, 255, 0));
     DRAWITEMSTRUCT d = Draw(reset_, 1046, s.Dc(), ODS_SELECTED | ODS_DISABLED);
     ASSERT_TRUE(DrawIconButton(&d, table_));
@@ -111,7 +111,7 @@ TEST_F(ButtonTest, ButtonsOutsideTheTableAreNotDrawn) {
 TEST_F(ButtonTest, ColourButtonShowsItsColourInABlackFrame) {
     FreeVisualStyles();
     ButtonDecoration colours[] = {{1001, RGB(10, 120, 230), nullptr}, {0, 0, nullptr}};
-    AttachButtonThemes(host_.Window(), colours);
+    AttachButtonThemes(host_.Window(), colours, gVisualStyles);
     Surface32 s(60, 24, RGB(0, 255, 0));
     DRAWITEMSTRUCT d = Draw(colour_, 1001, s.Dc(), 0, 60, 24);
     EXPECT_FALSE(DrawIconButton(&d, table_));

@@ -4,10 +4,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "base/visual_styles.h"
 #include "control_host.h"
 #include "options/check_list_control.h"
 #include "resources/resource.h"
-#include "shell/shell_state.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ protected:
             LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_OWNERDRAWFIXED | WS_BORDER | WS_VSCROLL, kListId, 10,
             10, 380, 260);
         ASSERT_TRUE(list_);
-        ASSERT_TRUE(SetUpCheckList(list_, kListId, GetModuleHandleA(nullptr), IDB_HEADING_IMAGES));
+        ASSERT_TRUE(SetUpCheckList(list_, kListId, GetModuleHandleA(nullptr), IDB_HEADING_IMAGES, gVisualStyles));
         // A heading, a check row, a disabled check row, a radio pair and an indented check row.
         EXPECT_EQ(AddCheckListRow(list_, "パネル", 0, kRowHeader), kHeader);
         EXPECT_EQ(AddCheckListStringRow(list_, GetModuleHandleA(nullptr), IDS_OPT_ALWAYS_SHOWN, 0, kRowIndent1),
@@ -167,14 +167,14 @@ TEST_F(CheckListTest, SettingTicksAndEnablingFollowTheRowKinds) {
 
 TEST_F(CheckListTest, OnlyOneCheckListAtATimeAndTearDownRestoresTheList) {
     HWND other = host_.AddChild(WC_LISTVIEWA, "", LVS_REPORT | LVS_OWNERDRAWFIXED, 1051, 0, 280, 100, 30);
-    EXPECT_FALSE(SetUpCheckList(other, 1051, nullptr, -1));
+    EXPECT_FALSE(SetUpCheckList(other, 1051, nullptr, -1, gVisualStyles));
     TearDownCheckList();
     EXPECT_EQ(gCheckList.list, nullptr);
     // The list view handles clicks itself again: no ticks, no notifications.
     host_.notifications.clear();
     Click(kCheck);
     EXPECT_TRUE(host_.notifications.empty());
-    EXPECT_TRUE(SetUpCheckList(other, 1051, nullptr, -1));
+    EXPECT_TRUE(SetUpCheckList(other, 1051, nullptr, -1, gVisualStyles));
     TearDownCheckList();
 }
 

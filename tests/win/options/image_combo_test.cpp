@@ -1,6 +1,7 @@
 // Image combos on a real owner-drawn combo box, through its messages.
 #include <gtest/gtest.h>
 
+#include "base/visual_styles.h"
 #include "control_host.h"
 #include "options/image_combo_control.h"
 #include "resources/resource.h"
@@ -19,7 +20,7 @@ protected:
         combo_ =
             host_.AddChild("COMBOBOX", "", CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | WS_VSCROLL, 1030, 10, 10, 200, 200);
         ASSERT_TRUE(combo_);
-        record_ = CreateImageCombo(combo_, GetModuleHandleA(nullptr), IDB_MOUSE_IMAGES, kMagenta);
+        record_ = CreateImageCombo(combo_, GetModuleHandleA(nullptr), IDB_MOUSE_IMAGES, kMagenta, gVisualStyles);
         ASSERT_NE(record_, nullptr);
     }
     void TearDown() override {

@@ -6,14 +6,14 @@
 #include <functional>
 #include <string>
 
+#include "base/handles.h"
+#include "base/visual_styles.h"
+#include "menu_capture.h"
 #include "options/button_table_control.h"
 #include "resources/resource.h"
 #include "shell/core/bindable_keys.h"
-#include "base/handles.h"
 #include "shell/hotkeys.h"
 #include "shell/key_dialog.h"
-#include "shell/shell_state.h"
-#include "menu_capture.h"
 
 namespace {
 

@@ -9,16 +9,16 @@
 #include <cstring>
 #include <string>
 
-#include "items/item_model.h"
-#include "resources/resource.h"
-#include "shell/core/popup_menu_layout.h"
 #include "base/core/text.h"
 #include "base/handles.h"
-#include "shell/popup_menu.h"
-#include "shell/shell_state.h"
-#include "skin/skin_list.h"
+#include "base/settings_store.h"
 #include "input.h"
+#include "items/item_model.h"
 #include "menu_capture.h"
+#include "resources/resource.h"
+#include "shell/core/popup_menu_layout.h"
+#include "shell/popup_menu.h"
+#include "skin/skin_list.h"
 #include "temp_folder.h"
 
 namespace {

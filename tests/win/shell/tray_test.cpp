@@ -5,7 +5,7 @@
 #include <shellapi.h>
 
 #include "base/handles.h"
-#include "shell/shell_state.h"
+#include "base/visual_styles.h"
 #include "shell/tray_icon.h"
 #include "shell_standins.h"
 

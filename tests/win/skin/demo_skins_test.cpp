@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "shell/shell_state.h"
+#include "base/settings_store.h"
 #include "skin/core/skin_words.h"
 #include "skin/skin_info.h"
 #include "skin/skin_loader.h"

@@ -4,8 +4,8 @@
 
 #include <cstring>
 
+#include "base/settings_store.h"
 #include "items/item_model.h"
-#include "shell/shell_state.h"
 #include "skin/skin_info.h"
 #include "skin/skin_list.h"
 #include "skin/skin_loader.h"

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "items/item_model.h"
 #include "base/core/text.h"
-#include "shell/shell_state.h"
+#include "base/settings_store.h"
+#include "items/item_model.h"
 #include "skin/core/skin_words.h"
 #include "skin_fixture.h"
 

@@ -6,8 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include "base/settings_store.h"
+#include "base/visual_styles.h"
 #include "items/item_model.h"
-#include "shell/shell_state.h"
 #include "skin/core/skin_words.h"
 #include "skin/skin_loader.h"
 #include "skin_fixture.h"
@@ -100,12 +101,12 @@ TEST_F(StandardSkinTest, WithTheVisualStyleTheLookIsKindTwo) {
     EXPECT_TRUE(gSkin.hasTransparentColor);
     EXPECT_TRUE(gSkin.windowTheme);
     EXPECT_EQ(gSkin.closeWidth, gSkin.closeHeight);  // a square button
-    EXPECT_EQ(gSkin.closeWidth, gShell.visualStyles.GetThemeSysSize(gSkin.windowTheme, SM_CYSIZE));
+    EXPECT_EQ(gSkin.closeWidth, gVisualStyles.GetThemeSysSize(gSkin.windowTheme, SM_CYSIZE));
     const int caption = GetSystemMetrics(SM_CYCAPTION);
     EXPECT_EQ(gSkin.closeTop, (caption - gSkin.closeWidth) / 2 + GetSystemMetrics(SM_CYFRAME));
     EXPECT_EQ(gSkin.closeLeft,
               180 - (caption - gSkin.closeWidth) / 2 - gSkin.closeHeight - GetSystemMetrics(SM_CXFRAME));
-    EXPECT_EQ(gSkin.backColor, gShell.visualStyles.GetThemeSysColor(gSkin.windowTheme, COLOR_BTNFACE));
+    EXPECT_EQ(gSkin.backColor, gVisualStyles.GetThemeSysColor(gSkin.windowTheme, COLOR_BTNFACE));
     // A separator picture stretched across the row.
     ASSERT_TRUE(gSkin.separatorMiddle.dc);
     EXPECT_GT(gSkin.separatorMiddle.width, 0);

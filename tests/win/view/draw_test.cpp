@@ -1,7 +1,8 @@
 // The panel picture in the back buffer: frame, cursor, rows, gradient.
 #include <cstring>
 
-#include "shell/shell_state.h"
+#include "base/core/settings.h"
+#include "base/program_windows.h"
 #include "view/panel_draw.h"
 #include "view/panel_surfaces.h"
 #include "view/view_state.h"
@@ -52,7 +53,7 @@ TEST_F(DrawTest, TheCursorFollowsTheCursorRowAndHasAnInactiveVariant) {
     EXPECT_TRUE(SameRgb(Pixel(CursorRect(1).left + 20, CursorRect(1).top + 10), gSkin.selectBackColor));
     EXPECT_TRUE(SameRgb(Pixel(CursorRect(4).left + 20, CursorRect(4).top + 10), gSkin.backColor));
 
-    gShell.active = 0;
+    gMarkers.active = 0;
     RedrawPanel(window_);
     EXPECT_TRUE(SameRgb(Pixel(CursorRect(1).left + 20, CursorRect(1).top + 10), gSkin.backColor));
     // kOptActiveCursorAlways keeps the active cursor on an inactive panel.
@@ -68,7 +69,7 @@ TEST_F(DrawTest, SkinFramesUseTheActiveOrInactiveFrame) {
     SaveBackBuffer("solid-active");
     EXPECT_TRUE(SameRgb(Pixel(2, 2), RGB(200, 100, 50)));
     EXPECT_TRUE(SameRgb(Pixel(CursorRect(4).left + 3, CursorRect(4).top + 3), RGB(20, 40, 220)));
-    gShell.active = 0;
+    gMarkers.active = 0;
     RedrawPanel(window_);
     EXPECT_TRUE(SameRgb(Pixel(2, 2), RGB(90, 90, 90)));
     EXPECT_TRUE(SameRgb(Pixel(CursorRect(4).left + 3, CursorRect(4).top + 3), RGB(60, 60, 60)));

@@ -2,7 +2,8 @@
 // function, and the software fade's window handling.
 #include <vector>
 
-#include "shell/shell_state.h"
+#include "base/settings_store.h"
+#include "base/system_functions.h"
 #include "view/close_button.h"
 #include "view/fade.h"
 #include "view/panel_draw.h"
@@ -35,44 +36,44 @@ public:
     }
     void TearDown() override {
         KillTimer(window_, kFadeTimer);
-        gShell.setLayeredWindowAttributes = nullptr;
-        gShell.fadeStart = 0;
-        gShell.fadeRunning = 0;
+        gSystem.setLayeredWindowAttributes = nullptr;
+        gFade.start = 0;
+        gFade.running = 0;
         DestroyCloseButton();
         ViewTest::TearDown();
     }
     // Runs the last timer tick of the fade.
     void FinishFade() {
-        gShell.fadeStart = GetTickCount() - gFade.length - 1;
+        gFade.start = GetTickCount() - gFade.length - 1;
         OnFadeTimer(window_);
     }
 };
 
 TEST_F(FadeTest, LayeredFadeEndsAtTheActiveTransparency) {
-    gShell.setLayeredWindowAttributes = RecordLayered;
+    gSystem.setLayeredWindowAttributes = RecordLayered;
     SetOption(kOptTransparency, true);
     Layout();
     PrepareShowFade(window_);
     ASSERT_FALSE(gCalls.empty());
     EXPECT_EQ(gCalls.back().alpha, 0);
-    EXPECT_EQ(gShell.fadeRunning, 1);
+    EXPECT_EQ(gFade.running, 1);
     StartFade(window_);
     EXPECT_EQ(gFade.length, 250u);
-    EXPECT_NE(gShell.fadeStart, 0u);
+    EXPECT_NE(gFade.start, 0u);
     FinishFade();
     EXPECT_EQ(gCalls.back().alpha, 153);  // 255 - 40 x 255 / 100
     EXPECT_EQ(gCalls.back().flags, static_cast<DWORD>(LWA_ALPHA));
-    EXPECT_EQ(gShell.fadeStart, 0u);
-    EXPECT_EQ(gShell.fadeRunning, 0);
+    EXPECT_EQ(gFade.start, 0u);
+    EXPECT_EQ(gFade.running, 0);
 }
 
 TEST_F(FadeTest, LayeredFadeWithoutTransparencyEndsOpaqueAndKeepsTheColourKey) {
-    gShell.setLayeredWindowAttributes = RecordLayered;
+    gSystem.setLayeredWindowAttributes = RecordLayered;
     gSkin.hasTransparentColor = 1;
     Layout();
     PrepareShowFade(window_);
     StartFade(window_);
-    gShell.fadeStart = GetTickCount() - gFade.length / 2;
+    gFade.start = GetTickCount() - gFade.length / 2;
     OnFadeTimer(window_);
     // Halfway, give or take however late this thread ran.
     EXPECT_GT(gCalls.back().alpha, 90);
@@ -84,7 +85,7 @@ TEST_F(FadeTest, LayeredFadeWithoutTransparencyEndsOpaqueAndKeepsTheColourKey) {
 }
 
 TEST_F(FadeTest, TransparencyFollowsTheActivationState) {
-    gShell.setLayeredWindowAttributes = RecordLayered;
+    gSystem.setLayeredWindowAttributes = RecordLayered;
     Layout();
     EXPECT_EQ(gCalls.back().alpha, 255);  // kOptTransparency clear: opaque
     SetOption(kOptTransparency, true);
@@ -106,23 +107,23 @@ TEST_F(FadeTest, SoftwareFadeShrinksTheWindowAndEndsWithTheFullPanel) {
     Layout();
     SetWindowPos(window_, nullptr, 100, 100, 180, 257, SWP_NOZORDER | SWP_NOACTIVATE);
     CreateCloseButton(window_, 150, 5, 10, 8, 1001);
-    ASSERT_NE(gShell.closeButton, nullptr);
+    ASSERT_NE(gPanel.closeButton, nullptr);
     RedrawPanel(window_);
     PrepareShowFade(window_);
     EXPECT_TRUE(gFade.prepared);
     RECT r;
     GetWindowRect(window_, &r);
     EXPECT_EQ(r.right - r.left, 0);
-    EXPECT_FALSE(IsWindowVisible(gShell.closeButton));
+    EXPECT_FALSE(IsWindowVisible(gPanel.closeButton));
     StartFade(window_);
-    gShell.fadeStart = GetTickCount();
+    gFade.start = GetTickCount();
     OnFadeTimer(window_);  // the first tick gives the size back
     GetWindowRect(window_, &r);
     EXPECT_EQ(r.right - r.left, 180);
     EXPECT_EQ(r.bottom - r.top, 257);
     FinishFade();
     EXPECT_FALSE(gFade.prepared);
-    EXPECT_EQ(gShell.fadeStart, 0u);
+    EXPECT_EQ(gFade.start, 0u);
     EXPECT_TRUE(SameRgb(Pixel(60, 60), RGB(200, 100, 50)));  // the full panel again
 }
 

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/shell_state.h"
+#include "base/program_windows.h"
+#include "base/settings_store.h"
 #include "skin/skin_list.h"
 #include "temp_folder.h"
 #include "view/panel_draw.h"
@@ -80,7 +81,7 @@ TEST_F(LooksTest, VisualStyleLookDrawsFrameCursorAndRows) {
     EXPECT_EQ(gPanel.backBuffer.width, 180);
     ExpectCursorOnRow(4, true);
     EXPECT_GT(CountNot(RowTextRect(4), gSkin.selectBackColor), 20);  // the first item's text and icon
-    gShell.active = 0;
+    gMarkers.active = 0;
     RedrawPanel(window_);
     SaveBackBuffer("look-themed-inactive");
     ExpectCursorOnRow(4, false);
@@ -103,7 +104,7 @@ TEST_F(LooksTest, DemoSkinsDrawTheirCursorOnTheCursorRow) {
         lstrcpynA(gSettings.skinName, name, kPathSize);
         BuildItems(window_);
         ASSERT_TRUE(gSkin.kind == kSkinFormat2 || gSkin.kind == kSkinOldFormat) << name << " did not load";
-        gShell.active = 1;
+        gMarkers.active = 1;
         gView.cursorRow = gSkin.itemCount / 2;
         RedrawPanel(window_);
         SaveBackBuffer((std::string("skin-") + name).c_str());
@@ -111,7 +112,7 @@ TEST_F(LooksTest, DemoSkinsDrawTheirCursorOnTheCursorRow) {
         gView.cursorRow = 1;
         RedrawPanel(window_);
         ExpectCursorOnRow(1, true);
-        gShell.active = 0;
+        gMarkers.active = 0;
         RedrawPanel(window_);
         SaveBackBuffer((std::string("skin-") + name + "-inactive").c_str());
         ExpectCursorOnRow(1, false);

@@ -3,15 +3,17 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "base/program_windows.h"
+#include "base/settings_store.h"
+#include "base/system_functions.h"
+#include "input.h"
 #include "resources/resource.h"
-#include "shell/shell_state.h"
 #include "view/close_button.h"
 #include "view/panel_draw.h"
 #include "view/panel_layout.h"
 #include "view/panel_surfaces.h"
 #include "view/row_tooltip.h"
 #include "view/view_state.h"
-#include "input.h"
 #include "view_fixture.h"
 
 namespace {
@@ -20,8 +22,8 @@ class PanelPartsTest : public ViewTest {
 public:
     void TearDown() override {
         DestroyCloseButton();
-        if (gShell.tooltip) DestroyWindow(gShell.tooltip);
-        gShell.tooltip = nullptr;
+        if (gPanel.rowTooltip) DestroyWindow(gPanel.rowTooltip);
+        gPanel.rowTooltip = nullptr;
         ViewTest::TearDown();
     }
 
@@ -62,12 +64,12 @@ public:
 TEST_F(PanelPartsTest, FormatTwoCloseFramesByStateAndHotTracking) {
     gSkin.kind = kSkinFormat2;
     MakeCloseImage(6);
-    gShell.active = 1;
+    gMarkers.active = 1;
     EXPECT_TRUE(SameRgb(DrawnFrame(false), Frame(0)));
     EXPECT_TRUE(SameRgb(DrawnFrame(true), Frame(1)));
     gSkin.closeAlign |= kCloseHot;
     EXPECT_TRUE(SameRgb(DrawnFrame(false), Frame(2)));
-    gShell.active = 0;
+    gMarkers.active = 0;
     EXPECT_TRUE(SameRgb(DrawnFrame(false), Frame(5)));
     gSkin.closeAlign &= ~kCloseHot;
     EXPECT_TRUE(SameRgb(DrawnFrame(false), Frame(3)));
@@ -78,7 +80,7 @@ TEST_F(PanelPartsTest, FormatOneCloseButtonHasNoHotFrame) {
     gSkin.kind = kSkinOldFormat;
     MakeCloseImage(4);
     EXPECT_TRUE(SameRgb(DrawnFrame(true), Frame(1)));
-    gShell.active = 0;
+    gMarkers.active = 0;
     EXPECT_TRUE(SameRgb(DrawnFrame(false), Frame(2)));
     // No hot-tracking procedure is put on a format-1 button.
     HWND button = CreateCloseButton(window_, 150, 5, 10, 8, IDC_CLOSE_BUTTON);
@@ -117,19 +119,19 @@ TEST_F(PanelPartsTest, CloseButtonTracksTheMouseAndHasItsTooltip) {
     EXPECT_FALSE(gSkin.closeAlign & kCloseHot);
     EXPECT_NE(GetCapture(), button);
     DestroyCloseButton();
-    EXPECT_EQ(gShell.closeButton, nullptr);
+    EXPECT_EQ(gPanel.closeButton, nullptr);
     EXPECT_FALSE(IsWindow(button));
     gSkin.closeDc = nullptr;
 }
 
 TEST_F(PanelPartsTest, RowToolStartsOnTheMiddleRowAndFollowsTheCursor) {
-    gShell.tooltip = CreateTooltip(window_);
-    ASSERT_NE(gShell.tooltip, nullptr);
-    AddRowTool(window_, gShell.tooltip);
-    ASSERT_EQ(SendMessageA(gShell.tooltip, TTM_GETTOOLCOUNT, 0, 0), 1);
+    gPanel.rowTooltip = CreateTooltip(window_);
+    ASSERT_NE(gPanel.rowTooltip, nullptr);
+    AddRowTool(window_, gPanel.rowTooltip);
+    ASSERT_EQ(SendMessageA(gPanel.rowTooltip, TTM_GETTOOLCOUNT, 0, 0), 1);
     TOOLINFOA ti{};
     ti.cbSize = TTTOOLINFOA_V1_SIZE;
-    ASSERT_TRUE(SendMessageA(gShell.tooltip, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&ti)));
+    ASSERT_TRUE(SendMessageA(gPanel.rowTooltip, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&ti)));
     EXPECT_EQ(ti.uId, kRowToolId);
     EXPECT_EQ(ti.rect.left, 16);
     EXPECT_EQ(ti.rect.top, 31 + 4 * 24);
@@ -137,7 +139,7 @@ TEST_F(PanelPartsTest, RowToolStartsOnTheMiddleRowAndFollowsTheCursor) {
     EXPECT_EQ(ti.rect.bottom, 31 + 5 * 24);
     gView.cursorRow = 7;
     MoveRowTool(window_);
-    ASSERT_TRUE(SendMessageA(gShell.tooltip, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&ti)));
+    ASSERT_TRUE(SendMessageA(gPanel.rowTooltip, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&ti)));
     EXPECT_EQ(ti.rect.top, 31 + 7 * 24);
 }
 
@@ -147,7 +149,7 @@ TEST_F(PanelPartsTest, ResizeByTheBottomBorderStepsTwoRowsAndKeepsThem) {
     SetWindowPos(window_, nullptr, 100, 100, 180, 257, SWP_NOZORDER | SWP_NOACTIVATE);
     gSettings.savedItemCount = 0;
     BeginResize(window_);
-    EXPECT_EQ(gShell.panelBusy, 1);
+    EXPECT_EQ(gMarkers.panelBusy, 1);
     RECT r{100, 100, 280, 357 + 30};  // less than two rows: snaps back
     SizingRect(kEdgeBottom, &r);
     EXPECT_EQ(r.bottom, 357);
@@ -159,7 +161,7 @@ TEST_F(PanelPartsTest, ResizeByTheBottomBorderStepsTwoRowsAndKeepsThem) {
     EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXMINTRACK));
     SetWindowPos(window_, nullptr, 0, 0, 180, 305, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     EndResize(window_);
-    EXPECT_EQ(gShell.panelBusy, 0);
+    EXPECT_EQ(gMarkers.panelBusy, 0);
     EXPECT_EQ(gSkin.itemCount, 11);
     EXPECT_EQ(gSettings.savedItemCount, 11);
     EXPECT_EQ(gSettings.savedPanelWidth, 180);
@@ -194,7 +196,7 @@ TEST_F(PanelPartsTest, PlacementAtTheCursorAndThePreviousPosition) {
     const int right = GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN);
     EXPECT_EQ(wr.right, right);
     EXPECT_EQ(wr.top, cursor.y - 24 * 9 / 2 - 31);
-    EXPECT_EQ(gShell.shownByMouse, 1);
+    EXPECT_EQ(gView.shownByMouse, 1);
     SetOption(kOptNoEdgeCorrection);
     PlacePanel(window_, true);
     GetWindowRect(window_, &wr);
@@ -206,7 +208,7 @@ TEST_F(PanelPartsTest, PlacementAtTheCursorAndThePreviousPosition) {
     GetWindowRect(window_, &wr);
     EXPECT_EQ(wr.left, 40);
     EXPECT_EQ(wr.top, 60);
-    EXPECT_EQ(gShell.shownByMouse, 0);
+    EXPECT_EQ(gView.shownByMouse, 0);
     SetWindowPos(window_, nullptr, 70, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     SaveWindowPosition(window_);
     EXPECT_EQ(gSettings.left2, 70);

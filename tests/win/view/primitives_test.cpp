@@ -3,7 +3,6 @@
 #include <random>
 #include <vector>
 
-#include "shell/shell_state.h"
 #include "view/fade.h"
 #include "view/icon_cache.h"
 #include "view/panel_draw.h"

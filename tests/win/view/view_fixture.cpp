@@ -2,7 +2,8 @@
 
 #include <cstring>
 
-#include "shell/shell_state.h"
+#include "base/program_windows.h"
+#include "base/settings_store.h"
 #include "view/fade.h"
 #include "view/panel_draw.h"
 #include "view/panel_rebuild.h"
@@ -37,10 +38,10 @@ void ViewTest::SetUp() {
     std::memset(gSettings.optionFlags, 0, sizeof gSettings.optionFlags);
     gSettings.mmxAvailable = 1;
     gView = ViewState{};
-    gShell.active = 1;
+    gMarkers.active = 1;
     window_ = MakeWindow();
     ASSERT_NE(window_, nullptr);
-    gShell.panel = window_;
+    gWindows.panel = window_;
     UseClassicLook();
 }
 
@@ -56,7 +57,7 @@ void ViewTest::TearDown() {
     }
     images_.clear();
     if (window_) DestroyWindow(window_);
-    gShell.panel = nullptr;
+    gWindows.panel = nullptr;
     std::memset(&gSkin, 0, sizeof gSkin);
 }
 

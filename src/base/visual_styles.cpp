@@ -1,6 +1,10 @@
-#include "shell/visual_styles.h"
+#include "base/visual_styles.h"
 
-#include "shell/shell_state.h"
+#include <utility>
+
+#include "base/system_library.h"
+
+VisualStyles gVisualStyles;
 
 namespace {
 
@@ -13,12 +17,11 @@ bool Bind(HMODULE library, const char* name, Fn& slot) {
 }  // namespace
 
 int LoadVisualStyles() {
-    VisualStyles& v = gShell.visualStyles;
-    if (v.library) return 0;
-    HMODULE lib = LoadSystemLibrary("UxTheme.dll");
-    if (!lib) return 0;
+    if (gVisualStyles.library) return 0;
+    OwnedLibrary library(LoadSystemLibrary("UxTheme.dll"));
+    if (!library) return 0;
+    HMODULE lib = library.Get();
     VisualStyles bound;
-    bound.library = lib;
     // clang-format off
     const bool all = Bind(lib, "OpenThemeData", bound.OpenThemeData) &&
                      Bind(lib, "CloseThemeData", bound.CloseThemeData) &&
@@ -37,20 +40,10 @@ int LoadVisualStyles() {
                      Bind(lib, "GetThemeBackgroundContentRect", bound.GetThemeBackgroundContentRect) &&
                      Bind(lib, "GetThemeTextExtent", bound.GetThemeTextExtent);
     // clang-format on
-    if (!all) {
-        FreeLibrary(lib);
-        return 0;
-    }
-    v = bound;
+    if (!all) return 0;
+    bound.library = std::move(library);
+    gVisualStyles = std::move(bound);
     return 1;
 }
 
-void FreeVisualStyles() {
-    if (gShell.visualStyles.library) FreeLibrary(gShell.visualStyles.library);
-    gShell.visualStyles = VisualStyles();
-}
-
-bool VisualStylesInUse() {
-    const VisualStyles& v = gShell.visualStyles;
-    return v.library && v.IsThemeActive();
-}
+void FreeVisualStyles() { gVisualStyles = VisualStyles(); }

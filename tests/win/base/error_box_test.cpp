@@ -5,8 +5,8 @@
 #include <string>
 #include <thread>
 
+#include "base/window_helpers.h"
 #include "resources/resource.h"
-#include "shell/shell_state.h"
 
 namespace {
 

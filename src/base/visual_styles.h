@@ -4,8 +4,9 @@
 #include <windows.h>
 #include <uxtheme.h>
 
+#include "base/handles.h"
+
 struct VisualStyles {
-    HMODULE library = nullptr;
     HTHEME(WINAPI* OpenThemeData)(HWND, LPCWSTR) = nullptr;
     HRESULT(WINAPI* CloseThemeData)(HTHEME) = nullptr;
     HRESULT(WINAPI* DrawThemeBackground)(HTHEME, HDC, int, int, const RECT*, const RECT*) = nullptr;
@@ -22,10 +23,16 @@ struct VisualStyles {
     HRESULT(WINAPI* GetThemeEnumValue)(HTHEME, int, int, int, int*) = nullptr;
     HRESULT(WINAPI* GetThemeBackgroundContentRect)(HTHEME, HDC, int, int, LPCRECT, LPRECT) = nullptr;
     HRESULT(WINAPI* GetThemeTextExtent)(HTHEME, HDC, int, int, LPCWSTR, int, DWORD, LPCRECT, LPRECT) = nullptr;
+    OwnedLibrary library;  // released after the functions are forgotten
+
+    bool InUse() const { return library && IsThemeActive(); }
 };
+
+// The program's binding, from window creation to its close.
+extern VisualStyles gVisualStyles;
 
 // 1 when bound now, 0 when the library or any function is missing, or when
 // already bound.
 int LoadVisualStyles();
 void FreeVisualStyles();
-bool VisualStylesInUse();
+inline bool VisualStylesInUse() { return gVisualStyles.InUse(); }
