@@ -13,14 +13,16 @@
 #include <vector>
 
 #include "activation/blocked_apps.h"
+#include "activation/desktop_windows.h"
 #include "base/core/text.h"
 #include "base/panel_ids.h"
 #include "base/program_windows.h"
 #include "base/settings_store.h"
+#include "base/system_functions.h"
 #include "base/window_helpers.h"
 #include "driver.h"
 #include "shell/panel_window.h"
-#include "view/launch.h"
+#include "view/event_sounds.h"
 #include "view/panel_draw.h"
 #include "view/panel_layout.h"
 #include "view/view_state.h"
@@ -115,7 +117,7 @@ int main() {
         std::printf("  %-34s median %.3f ms\n", what, t[t.size() / 2]);
     };
     std::printf("breakdown:\n");
-    timeIt("CloseOpenMenus", [] { CloseOpenMenus(); });
+    timeIt("CloseOpenMenus", [] { CloseOpenMenus(gSystem.sendInput); });
     timeIt("PlacePanel", [&] { PlacePanel(panel, true); });
     timeIt("DrawFrame + DrawItems", [] {
         DrawFrame(0, 0, true);

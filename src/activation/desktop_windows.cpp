@@ -135,3 +135,23 @@ bool IsNtPlatform() {
     OSVERSIONINFOA info;
     return VersionInfo(info) && info.dwPlatformId == VER_PLATFORM_WIN32_NT;
 }
+
+void CloseOpenMenus(SendInputFn sendInput) {
+    HWND menu = FindWindowA("#32768", nullptr);
+    if (menu && IsWindowVisible(menu)) SendMessageA(menu, WM_KEYDOWN, VK_MENU, 0);
+
+    HWND taskbar = FindTaskbarWindow();
+    HWND startButton = taskbar ? GetWindow(taskbar, GW_CHILD) : nullptr;
+    if (startButton && (SendMessageA(startButton, BM_GETSTATE, 0, 0) & BST_PUSHED)) {
+        // An Alt release closes the start menu.
+        INPUT up{};
+        up.type = INPUT_KEYBOARD;
+        up.ki.wVk = VK_MENU;
+        up.ki.wScan = static_cast<WORD>(MapVirtualKeyA(VK_MENU, 0));
+        up.ki.dwFlags = KEYEVENTF_KEYUP;
+        if (sendInput)
+            sendInput(1, &up, sizeof up);
+        else
+            keybd_event(VK_MENU, static_cast<BYTE>(up.ki.wScan), KEYEVENTF_KEYUP, 0);
+    }
+}

@@ -3,8 +3,11 @@
 // hook library share: the desktop's icon list and shell view, the taskbar, a
 // window's topmost ancestor, and the executable behind a window. They keep no
 // state, so the hook library can call them from any process's input thread,
-// and a restarted shell is found at once.
+// and a restarted shell is found at once. The panel program also closes the
+// shell's open menus through them before it takes the foreground.
 #include <windows.h>
+
+#include "base/system_functions.h"
 
 // The desktop's icon list ("SysListView32" in a "SHELLDLL_DefView"), looked
 // for under "Progman" first and then under any top-level window.
@@ -25,3 +28,8 @@ HWND GetTopLevelWindow(HWND window);
 int GetWindowProcessPath(HWND window, char* buffer, DWORD size);
 // The system belongs to the NT family.
 bool IsNtPlatform();
+
+// Closes a visible pop-up menu and the taskbar's start menu; the start menu
+// by an Alt release, sent through sendInput when the system has it (else
+// keybd_event).
+void CloseOpenMenus(SendInputFn sendInput);

@@ -315,10 +315,24 @@ bool OpenFolderItems(PanelItem* folder) {
     return true;
 }
 
-void CloseOpenFolder() {
+int CloseOpenFolder() {
     PanelItem* open = FindOpenFolder(gItems.head);
-    if (!open) return;
+    if (!open) return -1;
     while (open->next && open->next->depth > open->depth) RemoveItem(&gItems.head, open->next);
     open->flags &= ~kItemOpen;
     gSettings.openFolder[0] = '\0';
+    return IndexOfItem(gItems.head, open);
+}
+
+int ToggleFolder(PanelItem* item) {
+    if (!item || !IsFolder(item)) return -1;
+    if (IsOpenFolder(item)) {
+        CloseOpenFolder();
+        return IndexOfItem(gItems.head, item);
+    }
+    const bool firstScan = item->children == nullptr;
+    HCURSOR previous = firstScan ? SetCursor(LoadCursorA(nullptr, IDC_WAIT)) : nullptr;
+    OpenFolderItems(item);
+    if (firstScan) SetCursor(previous ? previous : LoadCursorA(nullptr, IDC_ARROW));
+    return IndexOfItem(gItems.head, item);
 }

@@ -8,8 +8,8 @@
 
 #include <vector>
 
-#include "items/core/item_list.h"
 #include "base/handles.h"
+#include "items/core/item_list.h"
 
 struct ItemModel {
     PanelItem* head = nullptr;               // the item list: first top-level item
@@ -61,5 +61,10 @@ int IndexOfFileName(PanelItem* head, const char* name);
 // closes any other open folder and splices copies of the children in after it.
 // False when folder is not a top-level folder of the item list.
 bool OpenFolderItems(PanelItem* folder);
-// Closes the open folder, if any, removing its spliced copies.
-void CloseOpenFolder();
+// Closes the open folder, if any, removing its spliced copies. The index of
+// its item afterwards, or -1 when none was open.
+int CloseOpenFolder();
+// Opens a closed folder item inside the panel (the first opening scans the
+// folder under the wait cursor), or closes it when it is the open one. The
+// item's index afterwards; -1, doing nothing, for anything but a folder.
+int ToggleFolder(PanelItem* item);

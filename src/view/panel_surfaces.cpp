@@ -16,8 +16,6 @@
 #include "view/panel_rebuild.h"
 #include "view/view_state.h"
 
-PanelState gPanel;
-
 bool CreateSurface(Surface& s, int width, int height) {
     DestroySurface(s);
     if (width <= 0 || height <= 0) return false;

@@ -1,20 +1,19 @@
 #include "view/panel_visibility.h"
 
 #include "activation/blocked_apps.h"
+#include "activation/desktop_windows.h"
 #include "base/program_windows.h"
 #include "base/settings_store.h"
+#include "base/system_functions.h"
 #include "base/window_helpers.h"
 #include "items/item_model.h"
 #include "skin/skin_info.h"
 #include "view/core/scroll_logic.h"
+#include "view/event_sounds.h"
 #include "view/fade.h"
-#include "view/launch.h"
 #include "view/panel_draw.h"
 #include "view/panel_layout.h"
-#include "view/selection.h"
 #include "view/view_state.h"
-
-ViewState gView;
 
 void ShowPanel(HWND window, HWND target, bool byMouse) {
     const bool wasVisible = IsWindowVisible(window) != 0;
@@ -32,10 +31,12 @@ void ShowPanel(HWND window, HWND target, bool byMouse) {
     gView.cursorRow = PositionForShow(nullptr, CursorPosition{0, gView.cursorRow}, rows, true, options).cursorRow;
     if (IsBlockedApplication(target)) return;
 
-    CloseOpenMenus();
+    CloseOpenMenus(gSystem.sendInput);
     if (!wasVisible && Option(gSettings, kOptCloseFoldersOnShow) && Option(gSettings, kOptFoldersInPanel) &&
-        gItems.head)
-        CloseOpenFolderAndSelect();
+        gItems.head) {
+        const int closed = CloseOpenFolder();
+        if (closed >= 0) gView.currentIndex = closed;
+    }
     const CursorPosition at =
         PositionForShow(gItems.head, CursorPosition{gView.currentIndex, gView.cursorRow}, rows, wasVisible, options);
     gView.currentIndex = at.current;

@@ -6,6 +6,7 @@
 #include "shell/core/key_bindings.h"
 #include "skin/skin_info.h"
 #include "view/core/scroll_logic.h"
+#include "view/event_sounds.h"
 #include "view/fade.h"
 #include "view/launch.h"
 #include "view/panel_draw.h"
@@ -83,7 +84,7 @@ void OnKey(HWND window, UINT key) {
         case KeyAction::kCollapse: {
             const PanelItem* item = ItemAt(gItems.head, gView.currentIndex);
             if (item && (IsOpenFolder(item) || item->depth != 0)) {
-                if (PanelItem* open = FindOpenFolder(gItems.head)) ToggleFolder(open);
+                if (PanelItem* open = FindOpenFolder(gItems.head)) ToggleFolderItem(open);
                 RedrawPanel(window);
             }
             break;
@@ -91,7 +92,7 @@ void OnKey(HWND window, UINT key) {
         case KeyAction::kExpand: {
             PanelItem* item = ItemAt(gItems.head, gView.currentIndex);
             if (item && !IsOpenFolder(item)) {
-                ToggleFolder(item);
+                ToggleFolderItem(item);
                 RedrawPanel(window);
             }
             break;
@@ -203,29 +204,6 @@ void OnLaunchClick(HWND window, POINT client) {
     }
     const RECT click = ClickArea();
     if (PtInRect(&click, client)) LaunchItem(window, gView.currentIndex);
-}
-
-void ToggleFolder(PanelItem* item) {
-    if (!item || !IsFolder(item)) return;
-    if (IsOpenFolder(item)) {
-        PlayEventSound(kSoundCollapse);
-        CloseOpenFolder();
-        gView.currentIndex = IndexOfItem(gItems.head, item);
-        return;
-    }
-    PlayEventSound(kSoundExtract);
-    const bool firstScan = item->children == nullptr;
-    HCURSOR previous = firstScan ? SetCursor(LoadCursorA(nullptr, IDC_WAIT)) : nullptr;
-    OpenFolderItems(item);
-    if (firstScan) SetCursor(previous ? previous : LoadCursorA(nullptr, IDC_ARROW));
-    gView.currentIndex = IndexOfItem(gItems.head, item);
-}
-
-void CloseOpenFolderAndSelect() {
-    PanelItem* open = FindOpenFolder(gItems.head);
-    if (!open) return;
-    CloseOpenFolder();
-    gView.currentIndex = IndexOfItem(gItems.head, open);
 }
 
 void OnActivate(HWND window, WPARAM state) {

@@ -1,7 +1,8 @@
 #pragma once
 // The selection cursor and the list under it: key and wheel requests, the
-// animated scroll step, the cursor following the mouse, clicks, folders opened
-// inside the panel, and the panel's reaction to (de)activation.
+// animated scroll step, the cursor following the mouse, clicks, and the
+// panel's reaction to (de)activation. Input handling calls launching, which
+// calls showing and hiding; neither calls back.
 #include <windows.h>
 
 // A key pressed on the panel (the bound keys, then the item accelerators).
@@ -21,9 +22,5 @@ void OnLeftButtonDown(HWND window, POINT client);
 // item when the point is in the click area, unless it is the click that
 // activated the panel.
 void OnLaunchClick(HWND window, POINT client);
-// Opens or closes a folder item inside the panel; anything else is left alone.
-void ToggleFolder(struct PanelItem* item);
-// Closes the open folder, if any, and puts the cursor on it.
-void CloseOpenFolderAndSelect();
 // WM_ACTIVATE after the transparency was updated.
 void OnActivate(HWND window, WPARAM state);

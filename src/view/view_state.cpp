@@ -1,0 +1,4 @@
+#include "view/view_state.h"
+
+ViewState gView;
+PanelState gPanel;
