@@ -70,7 +70,8 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GOOGLETEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
 
-add_library(test_support STATIC ${PROJECT_SOURCE_DIR}/tests/support/temp_folder.cpp ${PROJECT_SOURCE_DIR}/tests/support/input.cpp)
+add_library(test_support STATIC ${PROJECT_SOURCE_DIR}/tests/support/temp_folder.cpp ${PROJECT_SOURCE_DIR}/tests/support/input.cpp
+  ${PROJECT_SOURCE_DIR}/tests/support/message_boxes.cpp)
 target_include_directories(test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests/support)
 
 # Win32 tests: one executable per subsystem folder, run under Wine by ctest.

@@ -7,11 +7,11 @@
 #include <new>
 
 #include "base/core/text.h"
+#include "base/dpi.h"
 #include "base/files.h"
 #include "base/handles.h"
 #include "base/program_windows.h"
 #include "base/settings_store.h"
-#include "base/window_helpers.h"
 #include "items/item_model.h"
 #include "resources/resource.h"
 #include "skin/core/bitmap_check.h"
@@ -540,12 +540,6 @@ void ResetSkinInfo(SkinInfo& skin) {
     skin.increase = 1;
 }
 
-int PixelsPerInchY(HWND window) {
-    WindowDc dc(window);
-    const int dpi = dc ? GetDeviceCaps(dc.Get(), LOGPIXELSY) : 0;
-    return dpi > 0 ? dpi : 96;
-}
-
 bool SkinGeometryUsable(const SkinInfo& s) {
     if (!Within(s.panelWidth, 1, kMaxPanelExtent) || !Within(s.panelHeight, 1, kMaxPanelExtent)) return false;
     if (!Within(s.itemCount, 0, kMaxItemCount) || !Within(s.itemHeight, 0, kMaxItemHeight)) return false;
@@ -604,7 +598,7 @@ void ApplyDesignSizes(SkinInfo& skin, const Settings& settings, int pixelsPerInc
     if (design != 16 && design > 0) skin.iconSize = design;
 }
 
-void ApplySkin(HWND window, const char* skinName) {
+bool ApplySkin(HWND window, const char* skinName) {
     if (gSkin.applied) ReleaseSkin();
     ResetSkinInfo(gSkin);
     gSkin.applied = 1;
@@ -612,9 +606,9 @@ void ApplySkin(HWND window, const char* skinName) {
     EnsureBaseFont(gSkin, dpi);
 
     const SkinEntry* entry = skinName && skinName[0] ? FindSkin(skinName) : nullptr;
-    if (!entry || !LoadFileSkin(window, entry->folder)) {
-        if (entry) {
-            ShowErrorString(window, IDS_SKIN_LOAD_FAILED);
+    const bool refused = entry && !LoadFileSkin(window, entry->folder);
+    if (!entry || refused) {
+        if (refused) {
             ResetSkinInfo(gSkin);
             gSkin.applied = 1;
         }
@@ -643,6 +637,7 @@ void ApplySkin(HWND window, const char* skinName) {
         gSkin.clickWidth = gSkin.itemWidth;
         gSkin.clickHeight = SaturatingAdd(0, int64_t{gSkin.itemHeight} * gSkin.itemCount);
     }
+    return !refused;
 }
 
 void ReleaseSkin() {

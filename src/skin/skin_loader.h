@@ -12,11 +12,13 @@
 bool LoadSkinFile(const char* path);
 
 // The whole data side of switching to the named skin: releases the previous
-// one, loads the skin (or the standard look when the name is empty or not in
-// the skin list, or, after the failure message, when the skin cannot be used),
-// its bitmaps and transparency bits, the close and arrow images, the design
-// customisation, the fonts and the default click area. Never fails.
-void ApplySkin(HWND window, const char* skinName);
+// one, loads the skin (or the standard look when the name is empty, not in
+// the skin list, or names a skin that cannot be used), its bitmaps and
+// transparency bits, the close and arrow images, the design customisation, the
+// fonts and the default click area. Always leaves a usable look; false when
+// a listed skin was refused and the standard look took its place, which the
+// caller tells the user about.
+bool ApplySkin(HWND window, const char* skinName);
 
 // Frees everything ApplySkin loaded; does nothing unless a skin is applied.
 void ReleaseSkin();
@@ -34,9 +36,6 @@ void ApplyDesignSizes(SkinInfo& skin, const Settings& settings, int pixelsPerInc
 // The panel's geometry stays within what the layout and drawing can afford;
 // a skin whose numbers fall outside is refused like a skin without Background.
 bool SkinGeometryUsable(const SkinInfo& skin);
-
-// Vertical pixels per inch of the window's display (96 when unknown).
-int PixelsPerInchY(HWND window);
 
 // Point sizes beyond this are taken as this: larger fonts only make the
 // text renderer crawl.

@@ -3,11 +3,11 @@
 #include <uxtheme.h>
 #include <vssym32.h>
 
+#include "base/dpi.h"
 #include "base/handles.h"
 #include "base/settings_store.h"
 #include "base/visual_styles.h"
 #include "skin/skin_info.h"
-#include "skin/skin_loader.h"
 
 namespace {
 

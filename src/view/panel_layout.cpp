@@ -93,7 +93,7 @@ void SetGeometry(const PanelGeometry& g) {
 }
 
 void LayoutPanel(HWND window, const char* skinName) {
-    ApplySkin(window, skinName);
+    if (!ApplySkin(window, skinName)) ShowErrorString(window, IDS_SKIN_LOAD_FAILED);
 
     PanelGeometry g = CurrentGeometry();
     ApplySavedSize(g, gSettings.savedItemCount, gSettings.savedPanelWidth);

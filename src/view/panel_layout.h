@@ -6,8 +6,9 @@
 
 #include "view/core/panel_geometry.h"
 
-// Applies the named skin (or the standard look) and lays the panel out; ends
-// with the panel drawn into the back buffer.
+// Applies the named skin (or the standard look, telling the user when the
+// named skin could not be used) and lays the panel out; ends with the panel
+// drawn into the back buffer.
 void LayoutPanel(HWND window, const char* skinName);
 // Releases the skin and the layout; does nothing when no layout is loaded.
 void ReleasePanelLayout(HWND window);

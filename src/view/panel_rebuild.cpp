@@ -4,6 +4,7 @@
 
 #include "activation/blocked_apps.h"
 #include "activation/desktop_windows.h"
+#include "base/dpi.h"
 #include "base/program_windows.h"
 #include "base/settings_store.h"
 #include "items/item_model.h"
@@ -26,11 +27,8 @@ void CreateFonts(HWND window) {
     else
         GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof menu, &menu);
     gRebuild.menuFont.Reset(CreateFontIndirectA(&menu));
-    HDC dc = GetDC(window);
-    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-    if (dc) ReleaseDC(window, dc);
     LOGFONTA small = menu;
-    small.lfHeight = -MulDiv(9, dpi > 0 ? dpi : 96, 72);
+    small.lfHeight = -MulDiv(9, PixelsPerInchY(window), 72);
     gRebuild.smallFont.Reset(CreateFontIndirectA(&small));
     gSkin.baseFont = small;
 }

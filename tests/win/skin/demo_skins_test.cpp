@@ -47,7 +47,7 @@ TEST_F(DemoSkinTest, AuroraShowsEveryFormat2Feature) {
     CopyDemo("Aurora");
     ClearOption(gSettings.optionFlags, kOptCustomDesign);
     Apply("Aurora");
-    ASSERT_EQ(Messages(), 0);
+    ASSERT_EQ(Refusals(), 0);
     ASSERT_EQ(gSkin.kind, kSkinFormat2);
     for (int slot = 0; slot < kSkinSlotCount; ++slot) {
         EXPECT_TRUE(HasPicture(gSkin.panelImages.images[slot])) << "panel " << slot;
@@ -100,7 +100,7 @@ TEST_F(DemoSkinTest, AuroraInactiveFramesDifferFromTheActiveOnes) {
 TEST_F(DemoSkinTest, WashiIsAnOlderFormatSkinSizedByItsPictures) {
     CopyDemo("Washi");
     Apply("Washi");
-    ASSERT_EQ(Messages(), 0);
+    ASSERT_EQ(Refusals(), 0);
     ASSERT_EQ(gSkin.kind, kSkinOldFormat);
     EXPECT_EQ(gSkin.resizeFlags & 7u, kResizeVertical);
     EXPECT_EQ(gSkin.panelWidth, 190);

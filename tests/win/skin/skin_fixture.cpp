@@ -20,18 +20,6 @@ void Put32(std::string& b, size_t at, uint32_t v) {
     for (int i = 0; i < 4; ++i) b[at + i] = static_cast<char>(v >> (8 * i) & 0xFF);
 }
 
-MessageBoxCatcher* gCatcher = nullptr;
-
-BOOL CALLBACK FindBox(HWND window, LPARAM found) {
-    char cls[16] = "";
-    GetClassNameA(window, cls, sizeof cls);
-    if (std::strcmp(cls, "#32770") == 0 && IsWindowVisible(window)) {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 }  // namespace
 
 std::string BmpFile(int w, int h, const std::function<COLORREF(int, int)>& colour) {
@@ -63,30 +51,6 @@ std::string SolidBmp(int w, int h, COLORREF colour) {
 }
 
 COLORREF PixelOf(HDC dc, int x, int y) { return GetPixel(dc, x, y); }
-
-MessageBoxCatcher::MessageBoxCatcher() {
-    gCatcher = this;
-    timer_ = SetTimer(nullptr, 0, 20, OnTimer);
-}
-
-MessageBoxCatcher::~MessageBoxCatcher() {
-    KillTimer(nullptr, timer_);
-    gCatcher = nullptr;
-}
-
-void CALLBACK MessageBoxCatcher::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-    if (!gCatcher) return;
-    HWND box = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
-    if (!box) return;
-    char buffer[512] = "";
-    GetWindowTextA(box, buffer, sizeof buffer);
-    gCatcher->caption_ = buffer;
-    GetDlgItemTextA(box, 0xFFFF, buffer, sizeof buffer);
-    gCatcher->text_ = buffer;
-    ++gCatcher->count_;
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-}
 
 void SkinTest::SetUp() {
     savedSettings_ = gSettings;
@@ -122,7 +86,7 @@ void SkinTest::WriteFile(const std::string& skin, const std::string& file, const
 
 void SkinTest::Apply(const std::string& name) {
     EnumerateSkins(skinRoot_.c_str());
-    ApplySkin(window_, name.c_str());
+    if (!ApplySkin(window_, name.c_str())) ++refusals_;
 }
 
 std::string SkinTest::IniPath(const std::string& skin) const { return skinRoot_ + "\\" + skin + "\\skin.ini"; }

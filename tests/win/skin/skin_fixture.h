@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "base/core/settings.h"
+#include "message_boxes.h"
 #include "temp_folder.h"
 
 // A 24-bit bottom-up BMP file of w x h whose pixel (x, y) is colour(x, y),
@@ -23,26 +24,6 @@ std::string SolidBmp(int w, int h, COLORREF colour);
 // Colour of pixel (x, y) of a bitmap held in a memory DC.
 COLORREF PixelOf(HDC dc, int x, int y);
 
-// Reads the text of each message box that appears on this thread while it is
-// alive, and answers it with OK.
-class MessageBoxCatcher {
-public:
-    MessageBoxCatcher();
-    ~MessageBoxCatcher();
-    MessageBoxCatcher(const MessageBoxCatcher&) = delete;
-    MessageBoxCatcher& operator=(const MessageBoxCatcher&) = delete;
-
-    int count() const { return count_; }
-    const std::string& text() const { return text_; }
-    const std::string& caption() const { return caption_; }
-
-private:
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
-    UINT_PTR timer_ = 0;
-    int count_ = 0;
-    std::string text_, caption_;
-};
-
 class SkinTest : public testing::Test {
 public:
     void SetUp() override;
@@ -51,7 +32,8 @@ public:
     // Writes skin folder name under the skin folder with its "skin.ini".
     std::string WriteSkin(const std::string& name, const std::string& ini);
     void WriteFile(const std::string& skin, const std::string& file, const std::string& bytes);
-    // Lists the skins again and applies name to the test window.
+    // Lists the skins again and applies name to the test window, counting a
+    // refusal when the skin could not be used.
     void Apply(const std::string& name);
     // The path of a skin's "skin.ini", for LoadSkinFile.
     std::string IniPath(const std::string& skin) const;
@@ -66,14 +48,14 @@ public:
     // Turns the design customisation on with every design value left as the
     // skin's, except the icon size.
     static void UseDesignIconSize(int size);
-    // Message boxes shown (and answered) since the test began.
-    int Messages() const { return boxes_->count(); }
-    const MessageBoxCatcher& Boxes() const { return *boxes_; }
+    // Skins the loader refused since the test began.
+    int Refusals() const { return refusals_; }
 
     TempFolder folder_;
     std::string skinRoot_;
     HWND window_ = nullptr;
     Settings savedSettings_{};
+    int refusals_ = 0;
     // Every message box is answered, so a test never waits for a click.
     std::unique_ptr<MessageBoxCatcher> boxes_;
 };

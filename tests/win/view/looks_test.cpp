@@ -6,6 +6,7 @@
 
 #include "base/program_windows.h"
 #include "base/settings_store.h"
+#include "message_boxes.h"
 #include "skin/skin_list.h"
 #include "temp_folder.h"
 #include "view/panel_draw.h"
@@ -117,6 +118,23 @@ TEST_F(LooksTest, DemoSkinsDrawTheirCursorOnTheCursorRow) {
         SaveBackBuffer((std::string("skin-") + name + "-inactive").c_str());
         ExpectCursorOnRow(1, false);
     }
+}
+
+TEST_F(LooksTest, AListedSkinThatCannotBeUsedIsToldOnceAndTheStandardLookDrawn) {
+    // No arrow image: the loader refuses the skin.
+    folder_.MakeFolder("skins");
+    folder_.MakeFolder("skins\\broken");
+    folder_.Write("skins\\broken\\skin.ini",
+                  "[Info]\r\nVersion=2.0\r\n[Panel]\r\nWidth=300\r\nBackground=b.bmp\r\n[Item]\r\nCount=3\r\n");
+    lstrcpynA(gSettings.skinFolder, folder_.File("skins").c_str(), kPathSize);
+    lstrcpynA(gSettings.skinName, "broken", kPathSize);
+    MessageBoxCatcher boxes;
+    BuildItems(window_);
+    EXPECT_EQ(boxes.count(), 1);
+    EXPECT_EQ(boxes.text(), "スキンのロードに失敗しました。\n標準のスキンを使用します。");
+    EXPECT_EQ(boxes.caption(), "Tovel panel");
+    EXPECT_TRUE(gSkin.kind == kSkinThemed || gSkin.kind == kSkinClassic);
+    EXPECT_EQ(gPanel.backBuffer.width, 180);
 }
 
 TEST_F(LooksTest, RefreshTwiceGivesTheSameListLookAndOpenFolder) {
