@@ -8,28 +8,25 @@
 #include "options/icon_button_control.h"
 #include "resources/resource.h"
 #include "shell/core/bindable_keys.h"
-#include "shell/core/key_bindings.h"
 #include "shell/hotkeys.h"
 
 namespace {
 
-// The dialog's lists and the bindings they edit, in the dialog's order.
+// The dialog's lists and the [Key] settings they edit; each setting's field
+// and default come from the settings table.
 struct KeyList {
     int id;
-    uint16_t Settings::*binding;
-    uint16_t KeyBindings::*reset;
+    const char* key;
 };
 
 constexpr KeyList kKeyLists[] = {
-    {IDC_KEY_UP, &Settings::keyUp, &KeyBindings::up},
-    {IDC_KEY_DOWN, &Settings::keyDown, &KeyBindings::down},
-    {IDC_KEY_PAGE_UP, &Settings::keyPageUp, &KeyBindings::pageUp},
-    {IDC_KEY_PAGE_DOWN, &Settings::keyPageDown, &KeyBindings::pageDown},
-    {IDC_KEY_EXPAND, &Settings::keyExpand, &KeyBindings::expand},
-    {IDC_KEY_COLLAPSE, &Settings::keyCollapse, &KeyBindings::collapse},
-    {IDC_KEY_CLOSE, &Settings::keyClose, &KeyBindings::close},
-    {IDC_KEY_EXECUTE, &Settings::keyExecute, &KeyBindings::execute},
+    {IDC_KEY_UP, "Up"},          {IDC_KEY_DOWN, "Down"},
+    {IDC_KEY_PAGE_UP, "PageUp"}, {IDC_KEY_PAGE_DOWN, "PageDown"},
+    {IDC_KEY_EXPAND, "Expand"},  {IDC_KEY_COLLAPSE, "Collapse"},
+    {IDC_KEY_CLOSE, "Close"},    {IDC_KEY_EXECUTE, "Execute"},
 };
+
+const SettingRow& RowOf(const KeyList& list) { return *FindSetting("Key", list.key); }
 
 struct KeyDialog {
     Settings* settings;
@@ -58,13 +55,13 @@ INT_PTR OnInitDialog(HWND dialog, KeyDialog* state) {
     CenterWindow(GetParent(dialog), dialog);
     for (const KeyList& list : kKeyLists) {
         FillList(GetDlgItem(dialog, list.id));
-        SelectKey(dialog, list.id, state->settings->*list.binding);
+        SelectKey(dialog, list.id, static_cast<uint16_t>(SettingNumber(*state->settings, RowOf(list))));
     }
     return TRUE;
 }
 
 void OnReset(HWND dialog) {
-    for (const KeyList& list : kKeyLists) SelectKey(dialog, list.id, kDefaultKeyBindings.*list.reset);
+    for (const KeyList& list : kKeyLists) SelectKey(dialog, list.id, static_cast<uint16_t>(RowOf(list).fallback));
 }
 
 // Every way out stores the lists; a list without a selection keeps its key.
@@ -72,7 +69,7 @@ void OnClose(HWND dialog, KeyDialog* state) {
     for (const KeyList& list : kKeyLists) {
         const LRESULT index = SendDlgItemMessageA(dialog, list.id, CB_GETCURSEL, 0, 0);
         if (index >= 0 && index < kBindableKeyCount)
-            state->settings->*list.binding = static_cast<uint16_t>(kBindableKeys[index].code);
+            SetSettingNumber(*state->settings, RowOf(list), kBindableKeys[index].code);
     }
     ReleaseButtonThemes(state->buttons);
     EndDialog(dialog, 1);

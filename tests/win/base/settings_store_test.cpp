@@ -78,8 +78,8 @@ TEST_F(SettingsFile, MissingFileGivesEveryDefault) {
     EXPECT_EQ(s.selectBG, kColorUnset);
     EXPECT_EQ(s.selectFrame, kColorUnset);
     EXPECT_EQ(s.background, kColorUnset);
-    const uint16_t keys[8] = {s.keyUp,     s.keyDown,     s.keyPageUp, s.keyPageDown,
-                              s.keyExpand, s.keyCollapse, s.keyClose,  s.keyExecute};
+    const uint16_t keys[8] = {s.keys.up,     s.keys.down,     s.keys.pageUp, s.keys.pageDown,
+                              s.keys.expand, s.keys.collapse, s.keys.close,  s.keys.execute};
     const uint16_t expected[8] = {38, 40, 33, 34, 39, 37, 27, 13};
     EXPECT_EQ(std::memcmp(keys, expected, sizeof keys), 0);
     for (const auto& f : s.soundFiles) EXPECT_STREQ(f, "");
@@ -120,14 +120,14 @@ void ExpectSameStoredFields(const Settings& a, const Settings& b) {
     SAME(fadeSpeed);
     SAME(transparencyActive);
     SAME(transparencyInactive);
-    SAME(keyUp);
-    SAME(keyDown);
-    SAME(keyPageUp);
-    SAME(keyPageDown);
-    SAME(keyExpand);
-    SAME(keyCollapse);
-    SAME(keyClose);
-    SAME(keyExecute);
+    SAME(keys.up);
+    SAME(keys.down);
+    SAME(keys.pageUp);
+    SAME(keys.pageDown);
+    SAME(keys.expand);
+    SAME(keys.collapse);
+    SAME(keys.close);
+    SAME(keys.execute);
     SAME_TEXT(selectFont);
     SAME_TEXT(unselectFont);
     SAME(selectSize);
@@ -164,8 +164,8 @@ TEST_F(SettingsFile, EveryKeyRoundTrips) {
     s.fadeSpeed = 0;
     s.transparencyActive = 30;
     s.transparencyInactive = 80;
-    s.keyUp = 'K';
-    s.keyExecute = VK_SPACE;
+    s.keys.up = 'K';
+    s.keys.execute = VK_SPACE;
     CopyText(s.selectFont, "Tahoma");
     CopyText(s.unselectFont, "ＭＳ ゴシック");
     s.selectSize = 11;
@@ -189,6 +189,39 @@ TEST_F(SettingsFile, EveryKeyRoundTrips) {
     Load();
     EXPECT_EQ(iconIndex, 42);
     ExpectSameStoredFields(saved, s);
+}
+
+TEST_F(SettingsFile, TheDefaultsAreWhatAMissingFileLoads) {
+    Settings defaults;
+    std::memset(&defaults, 0x77, sizeof defaults);
+    SetDefaultSettings(defaults);
+    Load();
+    ExpectSameStoredFields(defaults, s);
+    EXPECT_EQ(defaults.legacyFlags, s.legacyFlags);
+}
+
+TEST_F(SettingsFile, AFreshFileHoldsEveryKeyInItsPlace) {
+    Load();
+    SaveSettings(s, 0);
+    std::string lines;
+    const std::string text = folder.Read("korvane.ini");
+    for (size_t at = 0; at < text.size();) {
+        const size_t end = text.find("\r\n", at);
+        const std::string line = text.substr(at, end == std::string::npos ? std::string::npos : end - at);
+        if (!line.empty()) lines += line + "\n";
+        at = end == std::string::npos ? text.size() : end + 2;
+    }
+    EXPECT_EQ(lines,
+              "[Window]\nLeft=0\nTop=0\nLeft2=0\nTop2=0\n"
+              "[General]\nShortcut=\nOpenFolder=\nNFlags=30,a0,a0,84,01,04,40,40,00,00,00,00,00,00,00,00\n"
+              "Hotkey=0\nIconIndex=0\nItemCount=0\nPanelWidth=0\nScrollSpeed=1\nFadeSpeed=5\n"
+              "MouseMode=0\nSkinFolder=\nSkin=\n"
+              "[Transparent]\nActive=0\nInactive=0\n"
+              "[Design]\nIconSize=16\nSelectFont=\nUnselectFont=\nSelectSize=9\nUnselectSize=9\nSelectStyle=0\n"
+              "UnselectStyle=0\nSelectColor=-16777216\nUnselectColor=-16777216\nSelectBG=-16777216\n"
+              "SelectFrame=-16777216\nBackground=-16777216\n"
+              "[Sound]\nOpen=\nClose=\nExecute=\nScroll=\nOver=\nExtract=\nCollapse=\n"
+              "[Key]\nUp=38\nDown=40\nPageUp=33\nPageDown=34\nExpand=39\nCollapse=37\nClose=27\nExecute=13\n");
 }
 
 TEST_F(SettingsFile, LongTextsAreCutTo259Characters) {

@@ -37,14 +37,14 @@ Settings Keys(uint16_t up, uint16_t down, uint16_t pageUp, uint16_t pageDown, ui
               uint16_t close, uint16_t execute) {
     Settings s;
     std::memset(&s, 0, sizeof s);
-    s.keyUp = up;
-    s.keyDown = down;
-    s.keyPageUp = pageUp;
-    s.keyPageDown = pageDown;
-    s.keyExpand = expand;
-    s.keyCollapse = collapse;
-    s.keyClose = close;
-    s.keyExecute = execute;
+    s.keys.up = up;
+    s.keys.down = down;
+    s.keys.pageUp = pageUp;
+    s.keys.pageDown = pageDown;
+    s.keys.expand = expand;
+    s.keys.collapse = collapse;
+    s.keys.close = close;
+    s.keys.execute = execute;
     return s;
 }
 
@@ -112,10 +112,10 @@ TEST_F(KeyDialogTest, ClosingStoresTheChoicesAndKeepsKeysOutsideTheTable) {
         // The title bar's close box ends it the same way as the button.
         SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     });
-    EXPECT_EQ(s.keyUp, 16);
-    EXPECT_EQ(s.keyClose, 'Q');
-    EXPECT_EQ(s.keyExecute, 32);
-    EXPECT_EQ(s.keyDown, 40);
+    EXPECT_EQ(s.keys.up, 16);
+    EXPECT_EQ(s.keys.close, 'Q');
+    EXPECT_EQ(s.keys.execute, 32);
+    EXPECT_EQ(s.keys.down, 40);
 }
 
 TEST_F(KeyDialogTest, ResetSelectsTheDefaultsInTheListsOnly) {
@@ -125,17 +125,17 @@ TEST_F(KeyDialogTest, ResetSelectsTheDefaultsInTheListsOnly) {
         const int defaults[] = {38, 40, 33, 34, 39, 37, 27, 13};
         for (int i = 0; i < 8; ++i) EXPECT_EQ(Selection(dialog, kLists[i]), FindBindableKey(defaults[i])) << i;
         // Until the dialog closes the bindings are untouched.
-        EXPECT_EQ(s.keyUp, 'W');
+        EXPECT_EQ(s.keys.up, 'W');
         SendMessageA(dialog, WM_COMMAND, IDOK, 0);
     });
-    EXPECT_EQ(s.keyUp, 38);
-    EXPECT_EQ(s.keyDown, 40);
-    EXPECT_EQ(s.keyPageUp, 33);
-    EXPECT_EQ(s.keyPageDown, 34);
-    EXPECT_EQ(s.keyExpand, 39);
-    EXPECT_EQ(s.keyCollapse, 37);
-    EXPECT_EQ(s.keyClose, 27);
-    EXPECT_EQ(s.keyExecute, 13);
+    EXPECT_EQ(s.keys.up, 38);
+    EXPECT_EQ(s.keys.down, 40);
+    EXPECT_EQ(s.keys.pageUp, 33);
+    EXPECT_EQ(s.keys.pageDown, 34);
+    EXPECT_EQ(s.keys.expand, 39);
+    EXPECT_EQ(s.keys.collapse, 37);
+    EXPECT_EQ(s.keys.close, 27);
+    EXPECT_EQ(s.keys.execute, 13);
 }
 
 TEST_F(KeyDialogTest, EscapeDoesNothing) {
@@ -147,7 +147,7 @@ TEST_F(KeyDialogTest, EscapeDoesNothing) {
         SendMessageA(dialog, WM_COMMAND, IDOK, 0);
     });
     // Closing after Escape still saved the change: there is no cancel.
-    EXPECT_EQ(s.keyDown, 'J');
+    EXPECT_EQ(s.keys.down, 'J');
 }
 
 TEST_F(KeyDialogTest, CentredOverItsOwnerWithIconButtons) {
