@@ -21,8 +21,6 @@
 
 namespace {
 
-constexpr int kRowCapacity = 64;
-
 bool Present(const SkinImage& image) { return image.dc && image.bitmap; }
 
 GridImage ToGrid(const SkinImage& image) {
@@ -473,7 +471,13 @@ void DrawItemRow(const PanelItem* item, int x, int y, int style, int level) {
     const int textW = measure.right - measure.left, textH = measure.bottom - measure.top;
     RECT box{row.textLeft, y + (gSkin.itemHeight - textH) / 2, row.textRight,
              y + (gSkin.itemHeight - textH) / 2 + textH};
-    if (selected && !Option(gSettings, kOptNoTooltips)) SetRowTipActive(box.right - box.left < textW);
+    // The no-tooltips option also switches off a tooltip that was active when it was set.
+    if (selected) {
+        if (!Option(gSettings, kOptNoTooltips))
+            SetRowTipActive(box.right - box.left < textW);
+        else if (gPanel.rowTipActive)
+            SetRowTipActive(false);
+    }
     if (skinFont.flags & kFontHasShadow) {
         RECT s = box;
         OffsetRect(&s, 1, 1);
@@ -523,16 +527,18 @@ void DrawItems() {
     in.noLoop = Option(gSettings, kOptNoLoop);
     in.displacement = displacement;
     in.startLevel = startLevel;
-    PlannedRow rows[kRowCapacity];
-    const int n = PlanRows(in, rows, kRowCapacity);
+    // Room for every row the plan can give, however many rows the panel has.
+    std::vector<PlannedRow> rows;
     // Walk the list once instead of searching it for every row.
     std::vector<const PanelItem*> byIndex;
     try {
+        rows.resize(static_cast<size_t>(RowPlanCapacity(gSkin.itemCount)));
         byIndex.reserve(static_cast<size_t>(count));
         for (const PanelItem* p = gItems.head; p; p = p->next) byIndex.push_back(p);
     } catch (const std::bad_alloc&) {
         byIndex.clear();
     }
+    const int n = PlanRows(in, rows.data(), static_cast<int>(rows.size()));
     for (int i = 0; i < n; ++i) {
         const PanelItem* item =
             rows[i].item < static_cast<int>(byIndex.size()) ? byIndex[rows[i].item] : ItemAt(gItems.head, rows[i].item);

@@ -180,6 +180,8 @@ HRGN RegionFromBitmap(HBITMAP bitmap, ColorRef color) {
     } catch (const std::bad_alloc&) {
         return nullptr;
     }
+    // Every pixel had the colour: an empty region, as the skin asks.
+    if (runs.empty()) return CreateRectRgn(0, 0, 0, 0);
     pixels.clear();
     pixels.shrink_to_fit();
     // One region from all the runs at once: far faster than a combine per pixel.
@@ -194,10 +196,9 @@ HRGN RegionFromBitmap(HBITMAP bitmap, ColorRef color) {
     rgn->rdh.rcBound = RECT{0, 0, w, h};
     auto* rects = reinterpret_cast<RECT*>(rgn->Buffer);
     for (size_t i = 0; i < runs.size(); ++i) rects[i] = RECT{runs[i].left, runs[i].top, runs[i].right, runs[i].bottom};
-    HRGN region = ExtCreateRegion(nullptr, static_cast<DWORD>(bytes), rgn);
-    // Every pixel had the colour: an empty region, not a missing one.
-    if (!region) region = CreateRectRgn(0, 0, 0, 0);
-    return region;
+    // A region the system cannot build is none at all: the caller then keeps
+    // the plain rectangle instead of a panel that cannot be seen.
+    return ExtCreateRegion(nullptr, static_cast<DWORD>(bytes), rgn);
 }
 
 ColorRef AverageColor(HDC dc, int x, int y, int n) {

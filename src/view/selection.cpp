@@ -139,6 +139,10 @@ void StartScroll(HWND window, int direction) {
         SetTimer(window, kScrollTimer, 1, nullptr);
         const DWORD now = GetTickCount();
         gView.scrollStart = now ? now : 1;
+        // Until the first tick the slide is at its start: a redraw before it
+        // must not measure from an earlier slide's tick, which a wrapped tick
+        // count can put after this start.
+        gView.scrollNow = gView.scrollStart;
     } else {
         gView.scrollStart = 0;
         OnScrollTimer(window);

@@ -32,10 +32,15 @@ struct PlannedRow {
 };
 
 // Every row of one redraw: the current item, then the rows below, then the rows
-// above; rows one past the visible ones are included for the slide and
-// clipped by the caller. Writes at most capacity rows and returns the count.
-// The loop always ends: at most rowCount + 4 rows are planned.
+// above; rows past the visible ones are included for the slide and clipped by
+// the caller. Writes at most capacity rows and returns the count. The loop
+// always ends: at most RowPlanCapacity(rowCount) rows are planned.
 int PlanRows(const RowPlanInput& in, PlannedRow* rows, int capacity);
+
+// The most rows PlanRows plans for a panel of rowCount rows with the cursor on
+// one of them: the cursor row, the rows below it down to two past the bottom,
+// and the rows above it up to two before the top.
+inline int RowPlanCapacity(int32_t rowCount) { return (rowCount > 0 ? rowCount : 0) + 5; }
 
 // Opacity of the k-th row away from the cursor over n rows: from start towards
 // 32, k capped at n; n of 0 or less gives the start level.

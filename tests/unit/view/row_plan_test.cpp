@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -106,8 +107,10 @@ TEST(PlanRows, GradientLevelsFallToThirtyTwoAwayFromTheCursor) {
     EXPECT_EQ(levelByRow[0], 32);
 }
 
-TEST(PlanRows, HugeAndDegenerateSkinsStayBounded) {
-    PlannedRow rows[64];
+TEST(PlanRows, HugeAndDegenerateSkinsStayInsideTheGivenRoom) {
+    PlannedRow rows[65];
+    const PlannedRow guard{-7, -7, -7, false};
+    rows[64] = guard;
     RowPlanInput in = NineRows(3, 0);
     in.itemHeight = 0;
     EXPECT_EQ(PlanRows(in, rows, 64), 1);
@@ -119,6 +122,26 @@ TEST(PlanRows, HugeAndDegenerateSkinsStayBounded) {
     in.cursorRow = -1000000;
     in.itemHeight = -5;
     EXPECT_LE(PlanRows(in, rows, 64), 64);
+    in.itemHeight = 24;
+    EXPECT_EQ(PlanRows(in, rows, 64), 64);  // far more rows wanted: the room is filled, not overrun
+    EXPECT_EQ(rows[64].item, guard.item);
+    EXPECT_EQ(rows[64].y, guard.y);
+}
+
+TEST(PlanRows, TallPanelsGetEveryRowWithinTheirCapacity) {
+    for (int rowCount : {1, 62, 70, 1024}) {
+        for (int cursorRow : {0, rowCount / 2, rowCount - 1}) {
+            RowPlanInput in = NineRows(rowCount * 3, rowCount);
+            in.rowCount = rowCount;
+            in.cursorRow = cursorRow;
+            // Twice the room: the plan must not need more than it says.
+            std::vector<PlannedRow> rows(2 * static_cast<size_t>(RowPlanCapacity(rowCount)));
+            const int n = PlanRows(in, rows.data(), static_cast<int>(rows.size()));
+            EXPECT_LE(n, RowPlanCapacity(rowCount)) << rowCount << " rows, cursor on " << cursorRow;
+            EXPECT_EQ(Visible(in, rows.data(), n).size(), static_cast<size_t>(rowCount))
+                << rowCount << " rows, cursor on " << cursorRow;
+        }
+    }
 }
 
 TEST(RowLevel, DivisorOfZeroOrLessGivesTheStart) {

@@ -5,6 +5,8 @@
 #include "base/program_windows.h"
 #include "view/panel_draw.h"
 #include "view/panel_surfaces.h"
+#include "view/core/scroll_logic.h"
+#include "view/selection.h"
 #include "view/view_state.h"
 #include "view_fixture.h"
 
@@ -92,6 +94,20 @@ TEST_F(DrawTest, ThreeItemsRepeatOverNineRowsAndStopWithoutLoop) {
     }
 }
 
+TEST_F(DrawTest, EveryRowOfATallPanelIsDrawn) {
+    MakeIcon(kIcon);
+    AddItems({"a", "b", "c"}, 0);
+    for (int rows : {62, 70}) {
+        gSkin.itemCount = rows;
+        gSkin.panelHeight = gSkin.baseHeight = gSkin.itemTop + rows * gSkin.itemHeight + 10;
+        gSkin.selectTop = gSkin.itemTop + rows / 2 * gSkin.itemHeight;
+        Layout();
+        RedrawPanel(window_);
+        for (int row = 0; row < rows; ++row)
+            EXPECT_GT(CountColor(RowTextRect(row), kIcon), 0) << rows << " rows: row " << row;
+    }
+}
+
 TEST_F(DrawTest, UnselectedRowsBlendTheirIconsAndTheCursorRowDoesNot) {
     MakeIcon(kIcon);
     AddItems({"a", "b", "c"}, 0);
@@ -114,9 +130,10 @@ TEST_F(DrawTest, LongNamesEndInAnEllipsisAndSwitchTheTooltip) {
     const RECT right{gSkin.itemLeft + gSkin.itemWidth, CursorRect(4).top + 3, gSkin.selectLeft + gSkin.selectWidth - 1,
                      CursorRect(4).bottom - 3};
     EXPECT_EQ(CountNot(right, gSkin.selectBackColor), 0);
-    // With kOptNoTooltips the tooltip is never switched on.
-    gPanel.rowTipActive = false;
+    // kOptNoTooltips switches an active tooltip off, and then it stays off.
     SetOption(kOptNoTooltips);
+    RedrawPanel(window_);
+    EXPECT_FALSE(gPanel.rowTipActive);
     RedrawPanel(window_);
     EXPECT_FALSE(gPanel.rowTipActive);
 }
@@ -225,6 +242,29 @@ TEST_F(DrawTest, ScrollingDisplacesEveryRowAndDrawsTheCursorRowUnselected) {
     EXPECT_EQ(span.first, -1);
     const int iconTop = gSkin.itemTop + 4 * 24 + 4 - 12;
     EXPECT_FALSE(SameRgb(Pixel(gSkin.itemLeft + 8, iconTop + 2), gSkin.selectBackColor));
+}
+
+TEST_F(DrawTest, ARedrawBeforeTheFirstSlideTickLeavesTheRowsInPlace) {
+    MakeIcon(kIcon);
+    AddItems({"a", "b", "-", "d", "e"}, 0);
+    SetOption(kOptAnimateScroll);
+    Layout();
+    RedrawPanel(window_);
+    auto iconRows = [&] {
+        std::vector<bool> rows;
+        for (int row = 0; row < 9; ++row)
+            if (row != 4) rows.push_back(CountColor(RowTextRect(row), kIcon) > 0);
+        return rows;
+    };
+    const std::vector<bool> still = iconRows();
+    // The tick of an earlier slide, which a wrapped tick count can put after
+    // the new start.
+    gView.scrollNow = GetTickCount() + 100000;
+    gView.scrollStep = 1;
+    StartScroll(window_, kScrollDown);
+    ASSERT_NE(gView.scrollStart, 0u);
+    RedrawPanel(window_);
+    EXPECT_EQ(iconRows(), still);
 }
 
 TEST_F(DrawTest, ShadowsAreDrawnUnderTheTextAndAcceleratorsHideTheirMark) {
