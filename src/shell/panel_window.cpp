@@ -259,7 +259,9 @@ LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
             if (!gFade.running && LayeredAvailable() && Option(gSettings, kOptTransparency))
                 ApplyTransparency(window, LOWORD(wParam) != 0);
             OnActivate(window, wParam);
-            return 0;
+            // The default handling is what gives an activated window the
+            // keyboard focus; without it the panel would get WM_SYSKEYDOWN.
+            break;
         case WM_PAINT:
             OnPaint(window);
             return 0;

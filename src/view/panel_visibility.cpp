@@ -15,6 +15,22 @@
 #include "view/panel_layout.h"
 #include "view/view_state.h"
 
+namespace {
+
+// The keys must reach the panel now that it shows. The focus is given again
+// even when the panel has it already: a panel made the foreground window while
+// it was still hidden (a second start of the program does that) holds the
+// focus in Windows' eyes, but Wine's X driver could not pass the focus to the
+// unmapped window then and does not try again, so keys typed on the X
+// keyboard would go elsewhere.
+void TakeKeyboardFocus(HWND window) {
+    if (GetForegroundWindow() != window) return;
+    SetFocus(nullptr);
+    SetFocus(window);
+}
+
+}  // namespace
+
 void ShowPanel(HWND window, HWND target, bool byMouse) {
     const bool wasVisible = IsWindowVisible(window) != 0;
     const int rows = gSkin.itemCount;
@@ -58,6 +74,7 @@ void ShowPanel(HWND window, HWND target, bool byMouse) {
     // foreground from whichever process had it.
     SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     ForceForeground(window);
+    TakeKeyboardFocus(window);
     PlayEventSound(kSoundOpen);
 
     if (fade) StartFade(window);

@@ -7,6 +7,7 @@
 
 #include "callup_support.h"
 #include "driver.h"
+#include "standins/standin_process.h"
 
 namespace {
 
@@ -47,6 +48,22 @@ protected:
     KorvaneRun run_;
     std::string shortcuts_, markers_;
 };
+
+// Keys typed on the X keyboard, not injected inside Wine, with the pointer
+// away from the panel: they reach it only when the X focus followed the show.
+TEST_F(CallUpKeys, KeysTypedOnTheXKeyboardReachAPanelShownByASecondStart) {
+    MakeShortcuts(-1);
+    // Off the Wine desktop, where only an X focus given to the panel helps.
+    ASSERT_TRUE(Xdotool("mousemove 1200 850"));
+    Start(FlagText({4, 15, 21}));
+    ASSERT_TRUE(Xdotool("key Down"));
+    ASSERT_TRUE(Xdotool("key Down"));
+    Sleep(300);
+    EXPECT_TRUE(ReadWindow(run_.Panel()).visible);
+    EXPECT_EQ(run_.Close(), 0);
+    const std::string ini = run_.ReadIni();
+    EXPECT_NE(ini.find("IconIndex=2\r\n"), std::string::npos) << ini;
+}
 
 TEST_F(CallUpKeys, AKeyBoundToUpAndCloseClosesThePanel) {
     MakeShortcuts(-1);
