@@ -69,6 +69,7 @@ void LoadSettings(Settings& s, int32_t& iconIndex) {
                 break;
         }
     }
+    ClampStoredSettings(s, iconIndex);
 }
 
 void SaveSettings(const Settings& s, int32_t iconIndex) {

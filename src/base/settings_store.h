@@ -10,7 +10,8 @@ extern Settings gSettings;
 
 // Fills every stored field of s (not settingsFile, programFolder or
 // mmxAvailable, which the caller sets) and the saved current item index from
-// s.settingsFile. A missing file or key gives the default.
+// s.settingsFile. A missing file or key gives the default; numbers outside
+// the program's ranges are held at their ends (ClampStoredSettings).
 void LoadSettings(Settings& s, int32_t& iconIndex);
 
 // Writes every stored key, then flushes the file.

@@ -24,13 +24,6 @@ namespace {
 // Word lists and colours are short; longer values are cut here.
 constexpr DWORD kValueSize = 1024;
 
-// Limits of a usable skin. Real skins stay far inside them; beyond them the
-// layout's surfaces and row arithmetic would fail or overflow.
-constexpr int32_t kMaxPanelExtent = 8192;
-constexpr int32_t kMaxPosition = 16384;
-constexpr int32_t kMaxItemCount = 1024;
-constexpr int32_t kMaxItemHeight = 4096;
-
 // "skin.ini" through the profile functions.
 class SkinFile {
 public:

@@ -4,6 +4,7 @@
 // fallback to the standard look when the skin cannot be used.
 #include <windows.h>
 
+#include "base/core/limits.h"
 #include "base/core/settings.h"
 #include "skin/skin_info.h"
 
@@ -37,8 +38,3 @@ void ApplyDesignSizes(SkinInfo& skin, const Settings& settings, int pixelsPerInc
 // a skin whose numbers fall outside is refused like a skin without Background.
 bool SkinGeometryUsable(const SkinInfo& skin);
 
-// Point sizes beyond this are taken as this: larger fonts only make the
-// text renderer crawl.
-constexpr int32_t kMaxFontPoints = 400;
-// Icon sizes beyond this are taken as this.
-constexpr int32_t kMaxIconSize = 256;

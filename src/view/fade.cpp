@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <new>
 
+#include "base/core/limits.h"
 #include "base/core/window_math.h"
 #include "base/settings_store.h"
 #include "base/system_functions.h"
@@ -73,7 +74,7 @@ void ApplyTransparency(HWND window, bool active) {
     int percent = 0;
     if (Option(gSettings, kOptTransparency))
         percent = active ? gSettings.transparencyActive : gSettings.transparencyInactive;
-    SetAlpha(window, AlphaOfPercent(std::clamp(percent, 0, 100)));
+    SetAlpha(window, AlphaOfPercent(std::clamp(percent, 0, kMaxTransparency)));
 }
 
 void PrepareShowFade(HWND window) {
@@ -113,7 +114,7 @@ void OnFadeTimer(HWND window) {
     const int32_t length = static_cast<int32_t>(gFade.length);
     if (LayeredAvailable()) {
         const int target = Option(gSettings, kOptTransparency)
-                               ? AlphaOfPercent(std::clamp<int>(gSettings.transparencyActive, 0, 100))
+                               ? AlphaOfPercent(std::clamp<int>(gSettings.transparencyActive, 0, kMaxTransparency))
                                : 255;
         SetAlpha(window, static_cast<BYTE>(ScaledInterpolate(length, elapsed, 0, target)));
     } else {

@@ -1,6 +1,9 @@
 #include "base/core/settings.h"
 
 #include <cstring>
+#include <initializer_list>
+
+#include "base/core/limits.h"
 
 namespace {
 
@@ -157,4 +160,29 @@ void SetDefaultSettings(Settings& s) {
                 break;
         }
     }
+}
+
+namespace {
+
+int32_t ClampTo(int32_t v, int32_t low, int32_t high) { return v < low ? low : (v > high ? high : v); }
+
+uint8_t AtMost(uint8_t v, int32_t high) { return v > high ? static_cast<uint8_t>(high) : v; }
+
+}  // namespace
+
+void ClampStoredSettings(Settings& s, int32_t& iconIndex) {
+    for (int32_t* position : {&s.left, &s.top, &s.left2, &s.top2})
+        *position = ClampTo(*position, -kMaxScreenCoordinate, kMaxScreenCoordinate);
+    if (iconIndex < 0) iconIndex = 0;
+    // 0 stands for the skin's own row count and width.
+    s.savedItemCount = ClampTo(s.savedItemCount, 0, kMaxItemCount);
+    s.savedPanelWidth = ClampTo(s.savedPanelWidth, 0, kMaxPanelExtent);
+    // 0 (what a value that is not a number reads as) means no animation.
+    s.scrollSpeed = ClampTo(s.scrollSpeed, 0, kMaxSpeed);
+    s.fadeSpeed = ClampTo(s.fadeSpeed, 0, kMaxSpeed);
+    s.transparencyActive = AtMost(s.transparencyActive, kMaxTransparency);
+    s.transparencyInactive = AtMost(s.transparencyInactive, kMaxTransparency);
+    s.selectSize = ClampTo(s.selectSize, -kMaxFontPoints, kMaxFontPoints);
+    s.unselectSize = ClampTo(s.unselectSize, -kMaxFontPoints, kMaxFontPoints);
+    s.designIconSize = ClampTo(s.designIconSize, 0, kMaxIconSize);
 }

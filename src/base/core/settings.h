@@ -114,3 +114,9 @@ void SetDefaultSettings(Settings& s);
 
 // The keys a fresh installation has and the key dialog's reset restores.
 extern const KeyBindings kDefaultKeyBindings;
+
+// Holds every stored number that sizes, places or times the panel inside the
+// range the program itself produces (base/core/limits.h), and the saved
+// current item index at 0 or above. The load calls it, so a hand-edited or
+// damaged file cannot break the layout, and the next save writes sane values.
+void ClampStoredSettings(Settings& s, int32_t& iconIndex);

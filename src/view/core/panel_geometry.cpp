@@ -1,7 +1,21 @@
 #include "view/core/panel_geometry.h"
 
+namespace {
+
+int64_t Clamp64(int64_t v, int64_t low, int64_t high) { return v < low ? low : (v > high ? high : v); }
+
+// Whether a panel of height + rows x itemHeight stays within what the layout
+// can make surfaces for.
+bool HeightFits(int32_t height, int32_t rows, int32_t itemHeight) {
+    const int64_t h = int64_t{height} + int64_t{rows} * itemHeight;
+    return h > 0 && h <= kMaxPanelExtent;
+}
+
+}  // namespace
+
 void ApplySavedSize(PanelGeometry& g, int32_t savedItemCount, int32_t savedPanelWidth) {
-    if ((g.resizeFlags & kResizeVertical) && savedItemCount > 0 && savedItemCount != g.itemCount) {
+    if ((g.resizeFlags & kResizeVertical) && savedItemCount > 0 && savedItemCount <= kMaxItemCount &&
+        savedItemCount != g.itemCount && HeightFits(g.baseHeight, savedItemCount - g.itemCount, g.itemHeight)) {
         const int32_t d = savedItemCount - g.itemCount;
         const int32_t h = d * g.itemHeight;
         g.clickHeight += h;
@@ -11,7 +25,8 @@ void ApplySavedSize(PanelGeometry& g, int32_t savedItemCount, int32_t savedPanel
         if (g.closeAlign & kAlignBottom) g.closeTop += h;
         if (g.overlayAlign & kAlignBottom) g.overlayTop += h;
     }
-    if ((g.resizeFlags & kResizeHorizontal) && savedPanelWidth > 0 && savedPanelWidth != g.panelWidth) {
+    if ((g.resizeFlags & kResizeHorizontal) && savedPanelWidth > 0 && savedPanelWidth <= kMaxPanelExtent &&
+        savedPanelWidth != g.panelWidth) {
         const int32_t d = savedPanelWidth - g.panelWidth;
         WidenBy(g, d);
         g.panelWidth = savedPanelWidth;
@@ -44,7 +59,8 @@ void MoveRows(PanelGeometry& s, int sign) {
 bool SizingStep(PanelGeometry& s, int edge, KRect& rect, int32_t minWidth) {
     bool changed = false;
     if (edge == kEdgeRight || edge == kEdgeBottomRight) {
-        const int32_t w = rect.right - rect.left;
+        int32_t w = static_cast<int32_t>(Clamp64(int64_t{rect.right} - rect.left, INT32_MIN, kMaxPanelExtent));
+        if (w == kMaxPanelExtent) rect.right = rect.left + w;
         if (w < minWidth) {
             rect.right = rect.left + minWidth;
         } else if (w != s.panelWidth) {
@@ -57,8 +73,10 @@ bool SizingStep(PanelGeometry& s, int edge, KRect& rect, int32_t minWidth) {
         const int32_t h = s.panelHeight;
         const int32_t step = 2 * s.itemHeight;
         const int32_t proposed = rect.bottom - rect.top;
-        // A row height of 0 or less cannot be stepped: the height stays.
-        if (step > 0 && proposed > h + step) {
+        // A row height of 0 or less cannot be stepped: the height stays. Nor
+        // does it grow past the most rows and the tallest panel there is.
+        const bool canGrow = s.itemCount <= kMaxItemCount - 2 && HeightFits(s.baseHeight, 2, s.itemHeight);
+        if (step > 0 && proposed > h + step && canGrow) {
             MoveRows(s, +1);
             changed = true;
         } else if (step <= 0 || proposed >= h - step || s.itemCount < 2) {

@@ -4,6 +4,7 @@
 // and the placement on the screen. Pure: no Windows headers.
 #include <cstdint>
 
+#include "base/core/limits.h"
 #include "base/core/types.h"
 #include "skin/core/skin_words.h"
 
@@ -33,16 +34,18 @@ struct PanelGeometry {
 };
 
 // The remembered row count and width applied on top of a freshly applied skin
-// (only for the directions the skin lets the user resize). A count of 0 or
-// below, or a width of 0 or below, leaves the skin's value.
+// (only for the directions the skin lets the user resize). A count or width
+// of 0 or below, or one that would make the panel larger than the program's
+// limits, leaves the skin's value.
 void ApplySavedSize(PanelGeometry& g, int32_t savedItemCount, int32_t savedPanelWidth);
 
 // Moves everything that follows the right border by d pixels of width.
 void WidenBy(PanelGeometry& g, int32_t d);
 
 // One sizing step of a drag on edge (2, 6 or 8) with the proposed window
-// rectangle. Narrower than minWidth is widened to it; the height moves only in
-// whole steps of two rows, and the rectangle is snapped to the result.
+// rectangle. Narrower than minWidth is widened to it, wider than the panel
+// limit narrowed to it; the height moves only in whole steps of two rows, up
+// to the row and height limits, and the rectangle is snapped to the result.
 // Returns true when the snapshot changed.
 bool SizingStep(PanelGeometry& snapshot, int edge, KRect& rect, int32_t minWidth);
 

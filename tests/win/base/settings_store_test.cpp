@@ -1,6 +1,7 @@
 // korvane.ini read and written through the real profile functions.
 #include "base/settings_store.h"
 
+#include "base/core/limits.h"
 #include "base/core/text.h"
 
 #include <gtest/gtest.h>
@@ -242,6 +243,7 @@ TEST_F(SettingsFile, LegacyFlagsWithoutNFlags) {
     folder.Write("korvane.ini", "[General]\r\nFlags=5\r\n");
     Load();
     EXPECT_EQ(Flags(), (std::vector<int>{0, 2}));
+    s.legacyFlags = 0x40;  // a save that wrote the field would show it
     SaveSettings(s, 0);
     EXPECT_EQ(Value("General", "Flags"), "5");  // never written, never removed
     EXPECT_EQ(Value("General", "NFlags"), "05,00,00,00,00,00,00,00,00,00,00,00,00,00,00,00");
@@ -269,7 +271,9 @@ TEST_F(SettingsFile, NFlagsVariants) {
     Load();
     EXPECT_EQ(s.optionFlags[0], 0x01);
     EXPECT_EQ(s.optionFlags[15], 0x16);  // "16" read as hexadecimal
-    EXPECT_EQ(s.mouseMode, 0);           // the field after the set is untouched by the extra values
+    // The values past the sixteenth are dropped, not kept for the next save.
+    SaveSettings(s, 0);
+    EXPECT_EQ(Value("General", "NFlags"), "01,02,03,04,05,06,07,08,09,10,11,12,13,14,15,16");
 }
 
 TEST_F(SettingsFile, IntegersKeepTheFieldWidth) {
@@ -284,6 +288,34 @@ TEST_F(SettingsFile, IntegersKeepTheFieldWidth) {
     EXPECT_EQ(s.left, -50);
     EXPECT_EQ(s.left2, -50);  // a stored -65535 counts as missing
     EXPECT_EQ(s.top2, 60);
+}
+
+TEST_F(SettingsFile, NumbersBeyondWhatTheProgramMakesAreHeldAtItsLimitsAndSavedSo) {
+    folder.Write("korvane.ini",
+                 "[Window]\r\nLeft=2147483647\r\nTop=-100000\r\nLeft2=-2147483648\r\nTop2=40000\r\n"
+                 "[General]\r\nItemCount=100000000\r\nPanelWidth=-20\r\nIconIndex=-3\r\n"
+                 "ScrollSpeed=2000000000\r\nFadeSpeed=-7\r\n"
+                 "[Transparent]\r\nActive=100\r\nInactive=91\r\n"
+                 "[Design]\r\nIconSize=1000000\r\nSelectSize=99999\r\nUnselectSize=-99999\r\n");
+    Load();
+    EXPECT_EQ(s.left, kMaxScreenCoordinate);
+    EXPECT_EQ(s.top, -kMaxScreenCoordinate);
+    EXPECT_EQ(s.left2, -kMaxScreenCoordinate);
+    EXPECT_EQ(s.top2, kMaxScreenCoordinate);
+    EXPECT_EQ(s.savedItemCount, kMaxItemCount);
+    EXPECT_EQ(s.savedPanelWidth, 0);  // the skin's width
+    EXPECT_EQ(iconIndex, 0);
+    EXPECT_EQ(s.scrollSpeed, kMaxSpeed);
+    EXPECT_EQ(s.fadeSpeed, 0);
+    EXPECT_EQ(s.transparencyActive, kMaxTransparency);  // still visible
+    EXPECT_EQ(s.transparencyInactive, kMaxTransparency);
+    EXPECT_EQ(s.designIconSize, kMaxIconSize);
+    EXPECT_EQ(s.selectSize, kMaxFontPoints);
+    EXPECT_EQ(s.unselectSize, -kMaxFontPoints);
+    // The next save writes the held values, so the file heals.
+    SaveSettings(s, iconIndex);
+    EXPECT_EQ(Value("General", "ItemCount"), std::to_string(kMaxItemCount));
+    EXPECT_EQ(Value("Transparent", "Active"), std::to_string(kMaxTransparency));
 }
 
 }  // namespace

@@ -93,9 +93,9 @@ TEST_F(FadeTest, TransparencyFollowsTheActivationState) {
     EXPECT_EQ(gCalls.back().alpha, 153);
     ApplyTransparency(window_, false);
     EXPECT_EQ(gCalls.back().alpha, 255 - 70 * 255 / 100);
-    gSettings.transparencyInactive = 250;  // out of range: fully transparent, not wrapped
+    gSettings.transparencyInactive = 250;  // out of range: as far as the options go, never invisible
     ApplyTransparency(window_, false);
-    EXPECT_EQ(gCalls.back().alpha, 0);
+    EXPECT_EQ(gCalls.back().alpha, 255 - 90 * 255 / 100);
 }
 
 TEST_F(FadeTest, SoftwareFadeShrinksTheWindowAndEndsWithTheFullPanel) {
