@@ -84,7 +84,7 @@ foreach(sub base shell items skin view activation hooklib options)
     if(sub STREQUAL "hooklib")
       target_link_libraries(win_${sub}_tests PRIVATE korvane_hook_compat korvane_app)
       target_sources(win_${sub}_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/win/activation/standin_windows.cpp)
-      add_dependencies(win_${sub}_tests Korvane1x KorvaneHook)
+      add_dependencies(win_${sub}_tests Korvane1x KorvaneHook standin_app)
     endif()
     add_test(NAME win_${sub} COMMAND win_${sub}_tests --gtest_brief=1)
     # One pointer, one keyboard focus and one foreground window for the whole

@@ -33,3 +33,9 @@ bool IsNtPlatform();
 // by an Alt release, sent through sendInput when the system has it (else
 // keybd_event).
 void CloseOpenMenus(SendInputFn sendInput);
+
+// Hit-tests a client point of a list view that belongs to another process,
+// with the hit-test record placed in that process's memory. True when the
+// point lies on no item, or when the system offers no way to ask; false when
+// it lies on an item or the asking fails.
+bool RemoteListViewPointIsEmpty(HWND listView, POINT client);

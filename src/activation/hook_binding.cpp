@@ -36,10 +36,22 @@ bool SameVersionAsProgram(const char* libraryPath) {
     return GetPackedFileVersion(program) == GetPackedFileVersion(libraryPath);
 }
 
+// A folder on a drive ("C:", "C:\tools") or on a network share ("\\server\share").
+bool IsFullFolder(const char* folder) {
+    const char c = folder[0];
+    const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    if (letter && folder[1] == ':') return folder[2] == '\0' || folder[2] == '\\';
+    return folder[0] == '\\' && folder[1] == '\\';
+}
+
 }  // namespace
 
 UINT LoadHookLibrary(HWND panel) {
     if (gHook.library) return 0;
+    // A library goes into every process on the desktop: it is loaded from the
+    // program's own folder or not at all, never by a path relative to the
+    // current drive or folder, where anything may lie.
+    if (!IsFullFolder(gSettings.programFolder)) return 0;
     const bool compatibility = Option(gSettings, kOptCompatHook);
     const char* fileName = compatibility ? kCompatibilityHookFile : kStandardHookFile;
     char path[MAX_PATH];

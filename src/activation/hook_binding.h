@@ -29,8 +29,9 @@ extern HookBinding gHook;
 
 // Loads "Korvane1x.dll" (kOptCompatHook) or "Korvane.dll" from the program
 // folder and initialises it for panel. Nonzero on success. Fails, changing
-// nothing, while a library is loaded. Shows the messages for a missing file
-// and a mismatched version; the caller shows the general failure message.
+// nothing, while a library is loaded, and when the program folder is not a
+// full path. Shows the messages for a missing file and a mismatched version;
+// the caller shows the general failure message.
 UINT LoadHookLibrary(HWND panel);
 void UnloadHookLibrary();
 

@@ -5,7 +5,6 @@
 #include <commctrl.h>
 
 #include "activation/desktop_windows.h"
-#include "activation/mouse_request.h"
 #include "base/handles.h"
 #include "base/system_library.h"
 

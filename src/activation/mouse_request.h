@@ -10,8 +10,3 @@ void HandleMouseRequest(HWND panel, UINT message, HWND target);
 // Presses the activation key (after releasing held modifiers), unless the
 // application of window is blocked. 1 when pressed, 0 when blocked.
 int PressActivationKey(HWND window);
-
-// Hit-tests a client point of a list view that belongs to another process.
-// True when the point lies on no item, or when the system offers no way to
-// ask; false when it lies on an item or the asking fails.
-bool RemoteListViewPointIsEmpty(HWND listView, POINT client);

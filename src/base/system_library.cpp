@@ -1,12 +1,13 @@
 #include "base/system_library.h"
 
-#include <cstdio>
-
 HMODULE LoadSystemLibrary(const char* name) {
     char path[MAX_PATH];
     const UINT n = GetSystemDirectoryA(path, sizeof path);
     if (n == 0 || n >= sizeof path) return nullptr;
-    char full[MAX_PATH];
-    if (std::snprintf(full, sizeof full, "%s\\%s", path, name) >= static_cast<int>(sizeof full)) return nullptr;
-    return LoadLibraryA(full);
+    // Kernel32's string functions only: the hook libraries compile this in
+    // without a C runtime.
+    if (static_cast<size_t>(n) + 1 + static_cast<size_t>(lstrlenA(name)) >= sizeof path) return nullptr;
+    lstrcatA(path, "\\");
+    lstrcatA(path, name);
+    return LoadLibraryA(path);
 }

@@ -7,6 +7,7 @@
 #include "activation/core/mouse_gesture.h"
 #include "activation/desktop_windows.h"
 #include "base/files.h"
+#include "base/system_library.h"
 
 volatile CompatHookShared gCompatShared
     __attribute__((section(".shareda"), shared)) = {nullptr, nullptr, nullptr, nullptr, 0};
@@ -24,15 +25,26 @@ bool IsTaskbar(HWND window) {
     return taskbar && GetTopLevelWindow(window) == taskbar;
 }
 
-// Mode 4 inside the desktop's own process: the icon list answers directly.
+bool OwnedByThisProcess(HWND window) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    return owner == GetCurrentProcessId();
+}
+
+// Mode 4. Inside the desktop's own process the icon list answers directly.
+// Elsewhere (a hook of the other bitness runs in the panel's own thread) a
+// record on this stack means nothing to the list's process, which would read
+// and write its own memory at that address: the record goes into its memory.
 bool OnDesktopEmptySpace(HWND window, POINT pt) {
     if (!IsDesktopWindow(window)) return false;
     char className[64] = "";
     GetClassNameA(window, className, sizeof className);
     if (lstrcmpA(className, "SysListView32") != 0) return true;
+    POINT client = pt;
+    ScreenToClient(window, &client);
+    if (!OwnedByThisProcess(window)) return RemoteListViewPointIsEmpty(window, client);
     LVHITTESTINFO hit{};
-    hit.pt = pt;
-    ScreenToClient(window, &hit.pt);
+    hit.pt = client;
     SendMessageA(window, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
     return (hit.flags & LVHT_NOWHERE) != 0;
 }
@@ -86,6 +98,16 @@ void FireActivation() {
     if (!GetWindowProcessPath(gCompatShared.panel, program, sizeof program)) return;
     char folder[MAX_PATH];
     DirectoryOf(program, folder, sizeof folder);
+    // Bound by name: most processes the hook runs in never fire, and shell32
+    // is no import of a library that is mapped into all of them. Once loaded
+    // it stays, since the start it made may still be using it.
+    HMODULE shell = GetModuleHandleA("shell32.dll");
+    if (!shell) shell = LoadSystemLibrary("shell32.dll");
+    if (!shell) return;
+    using ShellExecuteExFn = BOOL(WINAPI*)(SHELLEXECUTEINFOA*);
+    auto shellExecute =
+        reinterpret_cast<ShellExecuteExFn>(reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteExA")));
+    if (!shellExecute) return;
     SHELLEXECUTEINFOA execute{};
     execute.cbSize = sizeof execute;
     execute.fMask = SEE_MASK_FLAG_NO_UI;
@@ -93,7 +115,7 @@ void FireActivation() {
     execute.lpParameters = "/h";
     execute.lpDirectory = folder;
     execute.nShow = SW_SHOWNORMAL;
-    ShellExecuteExA(&execute);
+    shellExecute(&execute);
 }
 
 void ResetCompatClickTracker() { gTracker = ClickTracker{}; }

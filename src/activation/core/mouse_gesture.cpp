@@ -1,7 +1,5 @@
 #include "activation/core/mouse_gesture.h"
 
-#include "base/core/option_flags.h"
-
 namespace {
 
 using namespace mouse_message;
@@ -49,14 +47,6 @@ GestureTest ClassifyMouseEvent(int mode, uint32_t m, HookVariant variant) {
         default:
             return GestureTest::kNone;
     }
-}
-
-unsigned RequiredModifiers(const uint8_t* optionFlags) {
-    unsigned required = 0;
-    if (IsOptionSet(optionFlags, kOptMouseNeedsShift)) required |= kModifierShift;
-    if (IsOptionSet(optionFlags, kOptMouseNeedsCtrl)) required |= kModifierCtrl;
-    if (IsOptionSet(optionFlags, kOptMouseNeedsAlt)) required |= kModifierAlt;
-    return required;
 }
 
 HoverResult JudgeHover(uint32_t message, const HoverFacts& f) {

@@ -1,7 +1,5 @@
 #include "base/core/text.h"
 
-#include <cstring>
-
 namespace {
 
 // Appends one byte to a bounded out-buffer, dropping it once the buffer is full.
@@ -94,7 +92,11 @@ int32_t ParseHex(const char* text) {
 }
 
 void ExtensionOf(const char* name, char* out, size_t outSize) {
-    const char* dot = name ? std::strrchr(name, '.') : nullptr;
+    // A plain loop: the hook library compiles this file in without a C runtime.
+    const char* dot = nullptr;
+    if (name)
+        for (const char* p = name; *p; ++p)
+            if (*p == '.') dot = p;
     CopyText(out, outSize, dot ? dot + 1 : "");
 }
 

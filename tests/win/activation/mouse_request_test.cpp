@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "activation/blocked_apps.h"
+#include "activation/desktop_windows.h"
 #include "activation/hook_binding.h"
 #include "base/core/text.h"
 #include "base/program_windows.h"

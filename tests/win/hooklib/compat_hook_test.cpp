@@ -5,6 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "shell_standins.h"
 #include "win/activation/standin_windows.h"
 
 namespace {
@@ -85,6 +90,78 @@ TEST_F(CompatHook, DesktopLeftDoubleClickHitTestsTheIconListDirectly) {
     EXPECT_FALSE(Event(WM_LBUTTONDBLCLK, window_));
 }
 
+// The stand-in desktop in a process of its own, as the 64-bit desktop is to
+// the 32-bit hook on 64-bit Windows, which then runs in the panel's thread.
+class OtherProcessDesktop {
+public:
+    OtherProcessDesktop() {
+        char exe[MAX_PATH] = "";
+        GetModuleFileNameA(nullptr, exe, sizeof exe);
+        std::string path = exe;
+        path = path.substr(0, path.find_last_of('\\')) + "\\standin_app.exe";
+        std::string cmd = "\"" + path + "\" desktop 50 300 400 250";
+        STARTUPINFOA si{};
+        si.cb = sizeof si;
+        if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_)) return;
+        WaitForInputIdle(pi_.hProcess, 5000);
+        for (int i = 0; i < 250 && !list; ++i) {
+            HWND top = FindWindowA("Progman", "Program Manager");
+            DWORD owner = 0;
+            if (top) GetWindowThreadProcessId(top, &owner);
+            if (owner == pi_.dwProcessId) {
+                HWND view = FindWindowExA(top, nullptr, "SHELLDLL_DefView", nullptr);
+                list = view ? FindWindowExA(view, nullptr, "SysListView32", nullptr) : nullptr;
+                top_ = top;
+            }
+            if (!list) Sleep(20);
+        }
+    }
+    ~OtherProcessDesktop() {
+        if (!pi_.hProcess) return;
+        if (top_) PostMessageA(top_, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(pi_.hProcess, 3000) != WAIT_OBJECT_0) TerminateProcess(pi_.hProcess, 1);
+        CloseHandle(pi_.hThread);
+        CloseHandle(pi_.hProcess);
+    }
+    OtherProcessDesktop(const OtherProcessDesktop&) = delete;
+    OtherProcessDesktop& operator=(const OtherProcessDesktop&) = delete;
+
+    // Screen point over the first icon, measured on a list of the same size here.
+    POINT IconCentre() const {
+        HWND probe = CreateWindowExA(0, WC_LISTVIEWA, "", WS_POPUP | LVS_ICON, 0, 0, 400, 250, nullptr, nullptr,
+                                     nullptr, nullptr);
+        AddStandinDesktopIcon(probe);
+        RECT r{};
+        r.left = LVIR_ICON;
+        SendMessageA(probe, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r));
+        DestroyWindow(probe);
+        POINT pt{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        ClientToScreen(list, &pt);
+        return pt;
+    }
+    POINT EmptySpace() const {
+        POINT pt{300, 200};
+        ClientToScreen(list, &pt);
+        return pt;
+    }
+
+    HWND list = nullptr;
+
+private:
+    PROCESS_INFORMATION pi_{};
+    HWND top_ = nullptr;
+};
+
+TEST_F(CompatHook, ADesktopOfAnotherProcessIsHitTestedInItsOwnMemory) {
+    OtherProcessDesktop desktop;
+    ASSERT_NE(desktop.list, nullptr);
+    gCompatShared.mode = 4;
+    for (int round = 0; round < 3; ++round) {
+        EXPECT_FALSE(Event(WM_LBUTTONDBLCLK, desktop.list, desktop.IconCentre())) << round;
+        EXPECT_TRUE(Event(WM_LBUTTONDBLCLK, desktop.list, desktop.EmptySpace())) << round;
+    }
+}
+
 TEST_F(CompatHook, TaskbarModesUseTheTaskbarRecordedAtInitialisation) {
     HWND taskbar = MakeWindow("KorvaneTestTop", "", nullptr, WS_POPUP | WS_VISIBLE, 0, 500, 300, 30);
     HWND button = MakeWindow("KorvaneTestChild", "", taskbar, WS_CHILD | WS_VISIBLE, 0, 0, 40, 30);
@@ -102,15 +179,50 @@ TEST_F(CompatHook, TaskbarModesUseTheTaskbarRecordedAtInitialisation) {
     DestroyWindow(taskbar);
 }
 
+// The mouse messages that reach the hook installed before the procedure,
+// which the system calls after it.
+std::vector<WPARAM> gPassedOn;
+LRESULT CALLBACK RecordingHook(int code, WPARAM message, LPARAM event) {
+    if (code == HC_ACTION) gPassedOn.push_back(message);
+    return CallNextHookEx(nullptr, code, message, event);
+}
+
 TEST_F(CompatHook, TheProcedurePassesEveryNonMatchingEventOn) {
-    // Not installed: the next-hook call answers 0, and the procedure adds
-    // nothing of its own.
     gCompatShared.mode = 0;
     MOUSEHOOKSTRUCT e{};
     e.hwnd = window_;
+    // Not installed: the next-hook call answers 0, and the procedure adds
+    // nothing of its own, nor trips over a missing event.
     EXPECT_EQ(CompatHookProc(HC_ACTION, WM_MOUSEMOVE, reinterpret_cast<LPARAM>(&e)), 0);
     EXPECT_EQ(CompatHookProc(HC_NOREMOVE, WM_MBUTTONDBLCLK, reinterpret_cast<LPARAM>(&e)), 0);
     EXPECT_EQ(CompatHookProc(HC_ACTION, WM_MOUSEMOVE, 0), 0);
+
+    // Installed in a real chain for this thread, behind a recording hook:
+    // moves and a single wheel click are no gesture of mode 0, and each of
+    // them must go on down the chain.
+    HHOOK recorder = SetWindowsHookExA(WH_MOUSE, RecordingHook, nullptr, GetCurrentThreadId());
+    HHOOK compat = SetWindowsHookExA(WH_MOUSE, CompatHookProc, nullptr, GetCurrentThreadId());
+    ASSERT_NE(recorder, nullptr);
+    ASSERT_NE(compat, nullptr);
+    gCompatShared.hook = compat;
+    ASSERT_TRUE(PlacePointer(480, 80));
+    PumpMessages(100);
+    gPassedOn.clear();
+    INPUT input[3] = {};
+    for (INPUT& i : input) i.type = INPUT_MOUSE;
+    input[0].mi.dx = 5;
+    input[0].mi.dwFlags = MOUSEEVENTF_MOVE;
+    input[1].mi.dwFlags = MOUSEEVENTF_MIDDLEDOWN;
+    input[2].mi.dwFlags = MOUSEEVENTF_MIDDLEUP;
+    EXPECT_EQ(SendInput(3, input, sizeof(INPUT)), 3u);
+    PumpMessages(300);
+    UnhookWindowsHookEx(compat);
+    UnhookWindowsHookEx(recorder);
+    gCompatShared.hook = nullptr;
+    auto passed = [](WPARAM m) { return std::find(gPassedOn.begin(), gPassedOn.end(), m) != gPassedOn.end(); };
+    EXPECT_TRUE(passed(WM_MOUSEMOVE));
+    EXPECT_TRUE(passed(WM_MBUTTONDOWN));
+    EXPECT_TRUE(passed(WM_MBUTTONUP));
 }
 
 }  // namespace

@@ -30,7 +30,8 @@ std::string LoadText(UINT id) {
 }
 
 // A copy of the file whose fixed version info says major.minor.third.fourth.
-void WriteWithVersion(const std::string& from, const std::string& to, WORD major, WORD minor, WORD third) {
+void WriteWithVersion(const std::string& from, const std::string& to, WORD major, WORD minor, WORD third,
+                      WORD fourth = 0) {
     ASSERT_TRUE(CopyFileA(from.c_str(), to.c_str(), FALSE));
     HANDLE f = CreateFileA(to.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(f, INVALID_HANDLE_VALUE);
@@ -44,7 +45,7 @@ void WriteWithVersion(const std::string& from, const std::string& to, WORD major
     VS_FIXEDFILEINFO info;
     std::memcpy(&info, &bytes[at], sizeof info);
     info.dwFileVersionMS = MAKELONG(minor, major);
-    info.dwFileVersionLS = MAKELONG(0, third);
+    info.dwFileVersionLS = MAKELONG(fourth, third);
     std::memcpy(&bytes[at], &info, sizeof info);
     SetFilePointer(f, 0, nullptr, FILE_BEGIN);
     WriteFile(f, bytes.data(), size, &n, nullptr);
@@ -155,7 +156,7 @@ TEST_F(HookLibrary, AFourthVersionComponentDoesNotMatter) {
     ASSERT_NE(own, 0u);
     const std::string copy = folder_.File("copy.dll");
     WriteWithVersion(BuildDir() + "\\" + kStandardHookFile, copy, static_cast<WORD>(own >> 16),
-                     static_cast<WORD>((own & 0xFFFF) / 10), static_cast<WORD>((own & 0xFFFF) % 10));
+                     static_cast<WORD>((own & 0xFFFF) / 10), static_cast<WORD>((own & 0xFFFF) % 10), 7);
     EXPECT_EQ(GetPackedFileVersion(copy.c_str()), own);
 }
 
@@ -179,6 +180,25 @@ TEST_F(HookLibrary, FilesWithoutAVersionResourcePackToZero) {
     char exe[MAX_PATH];
     GetModuleFileNameA(nullptr, exe, sizeof exe);
     EXPECT_EQ(GetPackedFileVersion(exe), GetPackedFileVersion((BuildDir() + "\\" + kStandardHookFile).c_str()));
+}
+
+TEST_F(HookLibrary, WithoutTheProgramFolderNoLibraryIsLoadedByARelativePath) {
+    // A library where "\\Korvane.dll" leads: the root of the current drive.
+    char cwd[MAX_PATH] = "";
+    GetCurrentDirectoryA(sizeof cwd, cwd);
+    ASSERT_TRUE(SetCurrentDirectoryA(folder_.Path().c_str()));
+    const std::string root = folder_.Path().substr(0, 2) + "\\" + kStandardHookFile;
+    ASSERT_TRUE(CopyFileA((BuildDir() + "\\" + kStandardHookFile).c_str(), root.c_str(), FALSE));
+    gSettings.programFolder[0] = '\0';
+    MessageBoxWatcher boxes;
+    StartMouseActivation(panel_);
+    const bool loaded = gHook.library != nullptr;
+    UnloadHookLibrary();
+    DeleteFileA(root.c_str());
+    SetCurrentDirectoryA(cwd);
+    EXPECT_FALSE(loaded);
+    PumpMessages(300);
+    EXPECT_EQ(boxes.Texts(), LoadText(IDS_MOUSE_UNAVAILABLE));
 }
 
 TEST_F(HookLibrary, ApplyingTheOptionsSwitchesLibrariesAndTurnsMouseActivationOff) {
