@@ -1,14 +1,13 @@
 # The Windows deliverables, their Win32 tests and the end-to-end harness.
 # Sources are UTF-8; the program's narrow texts are CP932 at run time, so the
 # compiler converts every narrow string and character literal.
-if(MSVC)
-  add_compile_options(/W4 $<$<COMPILE_LANGUAGE:C,CXX>:/source-charset:utf-8> $<$<COMPILE_LANGUAGE:C,CXX>:/execution-charset:.932>)
-  set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
-else()
-  add_compile_options(-Wall -Wextra $<$<COMPILE_LANGUAGE:C,CXX>:-fexec-charset=CP932>)
-  add_link_options(-static -static-libgcc -static-libstdc++)
-  set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
+# MinGW-w64's GCC only (the hook libraries rely on its attributes and linker).
+if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  message(FATAL_ERROR "Korvane is built with MinGW-w64's GCC; ${CMAKE_CXX_COMPILER_ID} is not supported")
 endif()
+add_compile_options(-Wall -Wextra $<$<COMPILE_LANGUAGE:C,CXX>:-fexec-charset=CP932>)
+add_link_options(-static -static-libgcc -static-libstdc++)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
 add_compile_definitions(WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601 WINVER=0x0601 NOMINMAX)
 
 set(KORVANE_VERSION_COMMA "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},${PROJECT_VERSION_TWEAK}")
