@@ -6,10 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "shell_standins.h"
+#include "standins/standin_process.h"
 #include "win/activation/standin_windows.h"
 
 namespace {
@@ -90,75 +92,39 @@ TEST_F(CompatHook, DesktopLeftDoubleClickHitTestsTheIconListDirectly) {
     EXPECT_FALSE(Event(WM_LBUTTONDBLCLK, window_));
 }
 
+// The first icon's centre on the screen, measured on a list of the same size
+// in this process (another process's list cannot be asked for it).
+POINT IconCentreOn(HWND list) {
+    RECT own{};
+    GetClientRect(list, &own);
+    HWND probe = CreateWindowExA(0, WC_LISTVIEWA, "", WS_POPUP | LVS_ICON, 0, 0, own.right, own.bottom, nullptr,
+                                 nullptr, nullptr, nullptr);
+    AddStandinDesktopIcon(probe);
+    RECT r{};
+    r.left = LVIR_ICON;
+    SendMessageA(probe, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r));
+    DestroyWindow(probe);
+    POINT pt{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ClientToScreen(list, &pt);
+    return pt;
+}
+
 // The stand-in desktop in a process of its own, as the 64-bit desktop is to
 // the 32-bit hook on 64-bit Windows, which then runs in the panel's thread.
-class OtherProcessDesktop {
-public:
-    OtherProcessDesktop() {
-        char exe[MAX_PATH] = "";
-        GetModuleFileNameA(nullptr, exe, sizeof exe);
-        std::string path = exe;
-        path = path.substr(0, path.find_last_of('\\')) + "\\standin_app.exe";
-        std::string cmd = "\"" + path + "\" desktop 50 300 400 250";
-        STARTUPINFOA si{};
-        si.cb = sizeof si;
-        if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_)) return;
-        WaitForInputIdle(pi_.hProcess, 5000);
-        for (int i = 0; i < 250 && !list; ++i) {
-            HWND top = FindWindowA("Progman", "Program Manager");
-            DWORD owner = 0;
-            if (top) GetWindowThreadProcessId(top, &owner);
-            if (owner == pi_.dwProcessId) {
-                HWND view = FindWindowExA(top, nullptr, "SHELLDLL_DefView", nullptr);
-                list = view ? FindWindowExA(view, nullptr, "SysListView32", nullptr) : nullptr;
-                top_ = top;
-            }
-            if (!list) Sleep(20);
-        }
-    }
-    ~OtherProcessDesktop() {
-        if (!pi_.hProcess) return;
-        if (top_) PostMessageA(top_, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(pi_.hProcess, 3000) != WAIT_OBJECT_0) TerminateProcess(pi_.hProcess, 1);
-        CloseHandle(pi_.hThread);
-        CloseHandle(pi_.hProcess);
-    }
-    OtherProcessDesktop(const OtherProcessDesktop&) = delete;
-    OtherProcessDesktop& operator=(const OtherProcessDesktop&) = delete;
-
-    // Screen point over the first icon, measured on a list of the same size here.
-    POINT IconCentre() const {
-        HWND probe = CreateWindowExA(0, WC_LISTVIEWA, "", WS_POPUP | LVS_ICON, 0, 0, 400, 250, nullptr, nullptr,
-                                     nullptr, nullptr);
-        AddStandinDesktopIcon(probe);
-        RECT r{};
-        r.left = LVIR_ICON;
-        SendMessageA(probe, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r));
-        DestroyWindow(probe);
-        POINT pt{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-        ClientToScreen(list, &pt);
-        return pt;
-    }
-    POINT EmptySpace() const {
-        POINT pt{300, 200};
-        ClientToScreen(list, &pt);
-        return pt;
-    }
-
-    HWND list = nullptr;
-
-private:
-    PROCESS_INFORMATION pi_{};
-    HWND top_ = nullptr;
-};
-
 TEST_F(CompatHook, ADesktopOfAnotherProcessIsHitTestedInItsOwnMemory) {
-    OtherProcessDesktop desktop;
-    ASSERT_NE(desktop.list, nullptr);
+    char exe[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, exe, sizeof exe);
+    const std::string folder(exe, std::strrchr(exe, '\\'));
+    StandinProcess desktop("desktop", 50, 300, 400, 250, folder + "\\standin_app.exe");
+    HWND view = FindWindowExA(desktop.Window(), nullptr, "SHELLDLL_DefView", nullptr);
+    HWND list = view ? FindWindowExA(view, nullptr, "SysListView32", nullptr) : nullptr;
+    ASSERT_NE(list, nullptr);
+    POINT empty{300, 200};
+    ClientToScreen(list, &empty);
     gCompatShared.mode = 4;
     for (int round = 0; round < 3; ++round) {
-        EXPECT_FALSE(Event(WM_LBUTTONDBLCLK, desktop.list, desktop.IconCentre())) << round;
-        EXPECT_TRUE(Event(WM_LBUTTONDBLCLK, desktop.list, desktop.EmptySpace())) << round;
+        EXPECT_FALSE(Event(WM_LBUTTONDBLCLK, list, IconCentreOn(list))) << round;
+        EXPECT_TRUE(Event(WM_LBUTTONDBLCLK, list, empty)) << round;
     }
 }
 
