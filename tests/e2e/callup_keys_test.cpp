@@ -55,7 +55,7 @@ TEST_F(CallUpKeys, KeysTypedOnTheXKeyboardReachAPanelShownByASecondStart) {
     MakeShortcuts(-1);
     // Off the Wine desktop, where only an X focus given to the panel helps.
     ASSERT_TRUE(Xdotool("mousemove 1200 850"));
-    Start(FlagText({4, 15, 21}));
+    Start(FlagText({kOptMousePlace, kOptMousePlaceAtCursor, kOptFoldersInPanel}));
     ASSERT_TRUE(Xdotool("key Down"));
     ASSERT_TRUE(Xdotool("key Down"));
     Sleep(300);
