@@ -37,4 +37,3 @@ void ApplyDesignSizes(SkinInfo& skin, const Settings& settings, int pixelsPerInc
 // The panel's geometry stays within what the layout and drawing can afford;
 // a skin whose numbers fall outside is refused like a skin without Background.
 bool SkinGeometryUsable(const SkinInfo& skin);
-
