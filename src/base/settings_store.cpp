@@ -36,7 +36,8 @@ private:
 
 void LoadSettings(Settings& s, int32_t& iconIndex) {
     const Profile p(s.settingsFile);
-    for (const SettingRow& row : kSettingRows) {
+    for (size_t i = 0; i < kSettingRowCount; ++i) {
+        const SettingRow& row = kSettingRows[i];
         switch (row.type) {
             case SettingType::kNumber:
             case SettingType::kLegacyFlags:
@@ -74,7 +75,8 @@ void LoadSettings(Settings& s, int32_t& iconIndex) {
 
 void SaveSettings(const Settings& s, int32_t iconIndex) {
     const Profile p(s.settingsFile);
-    for (const SettingRow& row : kSettingRows) {
+    for (size_t i = 0; i < kSettingRowCount; ++i) {
+        const SettingRow& row = kSettingRows[i];
         switch (row.type) {
             case SettingType::kNumber:
             case SettingType::kSecondPosition:
