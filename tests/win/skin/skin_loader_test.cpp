@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/core/text.h"
+#include "base/dpi.h"
 #include "base/settings_store.h"
 #include "items/item_model.h"
 #include "skin/core/skin_words.h"
