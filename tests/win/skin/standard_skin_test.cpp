@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/dpi.h"
 #include "base/settings_store.h"
 #include "base/visual_styles.h"
 #include "items/item_model.h"
