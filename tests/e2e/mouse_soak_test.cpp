@@ -125,10 +125,16 @@ TEST(MouseSoak, HundredThousandEventsThroughTheHookInASecondProcess) {
         << app.MouseMessages() - beforePaced << " of 30 paced wheel turns arrived";
 
     // The hook still works afterwards, once the panel has worked through the
-    // requests still queued (posted, they wait behind the flood).
+    // requests still queued (posted, they wait behind the flood). A loaded
+    // machine can stretch the two clicks past the double-click time, so the
+    // user's second try counts too; a dead hook fails every try.
     ASSERT_TRUE(MovePointer(appRect.left + 100, appRect.top + 75));
-    ASSERT_TRUE(Xdotool("click --repeat 2 --delay 80 2"));
-    EXPECT_TRUE(WaitFor([&] { return ReadWindow(run.Panel()).visible; }, 90000));
+    bool shown = false;
+    for (int attempt = 0; attempt < 3 && !shown; ++attempt) {
+        ASSERT_TRUE(Xdotool("click --repeat 2 --delay 80 2"));
+        shown = WaitFor([&] { return ReadWindow(run.Panel()).visible; }, 30000);
+    }
+    EXPECT_TRUE(shown);
     CloseHandle(panelProcess);
     EXPECT_EQ(run.Close(), 0);
 }
