@@ -30,6 +30,7 @@ public:
     }
 
     Handle Get() const { return handle_; }
+    const Traits& traits() const { return traits_; }
     explicit operator bool() const { return handle_ != Traits::Empty(); }
     Handle Release() { return std::exchange(handle_, Traits::Empty()); }
     void Reset(Handle h = Traits::Empty()) {
@@ -60,6 +61,17 @@ struct WindowDc {
     HWND window = nullptr;
     static Handle Empty() { return nullptr; }
     void Close(Handle h) const { ReleaseDC(window, h); }
+};
+struct BitmapDc {  // a memory DC with a bitmap of its own selected; Close puts the DC's first bitmap back
+    using Handle = HDC;
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ previous = nullptr;
+    static Handle Empty() { return nullptr; }
+    void Close(Handle dc) const {
+        SelectObject(dc, previous);
+        DeleteDC(dc);
+        DeleteObject(bitmap);
+    }
 };
 struct Selection {  // the object that was selected before; Close puts it back
     using Handle = HGDIOBJ;
@@ -130,6 +142,16 @@ using OwnedImageList = Owned<handle_traits::ImageList>;
 using OwnedMenu = Owned<handle_traits::Menu>;
 using OwnedWindow = Owned<handle_traits::Window>;
 using OwnedText = Owned<handle_traits::HeapText>;
+using OwnedBitmapDc = Owned<handle_traits::BitmapDc>;
+using OwnedSelection = Owned<handle_traits::Selection>;
+
+// Selects bitmap into dc and hands both to one owner; empty (and both
+// released) when either is missing.
+inline OwnedBitmapDc SelectIntoDc(OwnedMemoryDc dc, OwnedBitmap bitmap) {
+    if (!dc || !bitmap) return OwnedBitmapDc();
+    HGDIOBJ previous = SelectObject(dc.Get(), bitmap.Get());
+    return OwnedBitmapDc(dc.Release(), handle_traits::BitmapDc{bitmap.Release(), previous});
+}
 
 // GetDC / ReleaseDC.
 class WindowDc : public Owned<handle_traits::WindowDc> {

@@ -31,6 +31,27 @@ struct VisualStyles {
 // The program's binding, from window creation to its close.
 extern VisualStyles gVisualStyles;
 
+namespace handle_traits {
+// Closed through the binding as it stands at the close: nothing is called
+// once the library is gone.
+struct Theme {
+    using Handle = HTHEME;
+    const VisualStyles* styles = nullptr;
+    static Handle Empty() { return nullptr; }
+    void Close(Handle h) const {
+        if (styles && styles->CloseThemeData) styles->CloseThemeData(h);
+    }
+};
+}  // namespace handle_traits
+
+using OwnedTheme = Owned<handle_traits::Theme>;
+
+// The visual style of the window's class list; empty when styles are not bound.
+inline OwnedTheme OpenTheme(const VisualStyles& styles, HWND window, LPCWSTR classList) {
+    if (!styles.OpenThemeData) return OwnedTheme();
+    return OwnedTheme(styles.OpenThemeData(window, classList), handle_traits::Theme{&styles});
+}
+
 // 1 when bound now, 0 when the library or any function is missing, or when
 // already bound.
 int LoadVisualStyles();

@@ -8,6 +8,7 @@
 
 #include "base/core/text.h"
 #include "base/files.h"
+#include "base/handles.h"
 #include "base/panel_ids.h"
 #include "base/program_windows.h"
 #include "base/settings_store.h"
@@ -50,12 +51,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     LocateSettings();
     LoadSettings(gSettings, gView.currentIndex);
 
-    HANDLE mutex = CreateMutexA(nullptr, TRUE, kInstanceMutexName);
-    if (GetLastError() == ERROR_ALREADY_EXISTS) {
-        const int code = HandOver(commandLine);
-        if (mutex) CloseHandle(mutex);
-        return code;
-    }
+    const OwnedKernelHandle mutex(CreateMutexA(nullptr, TRUE, kInstanceMutexName));
+    if (GetLastError() == ERROR_ALREADY_EXISTS) return HandOver(commandLine);
 
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&icc);
@@ -77,7 +74,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     }
 
     UnbindSystemFunctions();
-    if (mutex) CloseHandle(mutex);
     CoUninitialize();
     return static_cast<int>(msg.wParam);
 }

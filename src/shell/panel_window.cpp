@@ -8,6 +8,7 @@
 #include "activation/hook_binding.h"
 #include "activation/mouse_request.h"
 #include "base/core/text.h"
+#include "base/handles.h"
 #include "base/panel_ids.h"
 #include "base/program_windows.h"
 #include "base/settings_store.h"
@@ -55,11 +56,10 @@ HCURSOR HandCursor() {
         const UINT n = GetWindowsDirectoryA(path, MAX_PATH - 16);
         if (n && n < MAX_PATH - 16) {
             lstrcatA(path, "\\winhlp32.exe");
-            if (HMODULE help = LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE)) {
-                if (HCURSOR c = LoadCursorA(help, MAKEINTRESOURCEA(106)))
+            const OwnedLibrary help(LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE));
+            if (help)
+                if (HCURSOR c = LoadCursorA(help.Get(), MAKEINTRESOURCEA(106)))
                     hand = static_cast<HCURSOR>(CopyImage(c, IMAGE_CURSOR, 0, 0, 0));
-                FreeLibrary(help);
-            }
         }
     }
     return hand;
@@ -113,14 +113,12 @@ void OnDestroy() {
 }
 
 void OnPaint(HWND window) {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
-    const RECT& r = ps.rcPaint;
+    const PaintScope paint(window);
+    const RECT& r = paint.Invalid();
     if (gView.backBuffer)
-        BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, gView.backBuffer, r.left, r.top, SRCCOPY);
+        BitBlt(paint.Dc(), r.left, r.top, r.right - r.left, r.bottom - r.top, gView.backBuffer, r.left, r.top, SRCCOPY);
     else
-        FillRect(dc, &r, GetSysColorBrush(COLOR_MENU));
-    EndPaint(window, &ps);
+        FillRect(paint.Dc(), &r, GetSysColorBrush(COLOR_MENU));
 }
 
 bool OnSetCursor(HWND window, UINT hitTest) {

@@ -2,13 +2,15 @@
 // The record the panel view draws from. The skin loader fills it from a skin
 // folder, the standard look from the system, the layout adjusts its geometry,
 // and the drawing reads it. It is a plain record (the design preview takes a
-// copy of it), so its handles are released explicitly by ReleaseSkin.
+// copy of it): the objects behind its handles belong to SkinResources.
 #include <windows.h>
 #include <uxtheme.h>
 
 #include <cstdint>
 
 #include "base/core/types.h"
+#include "base/handles.h"
+#include "base/visual_styles.h"
 #include "skin/core/skin_words.h"
 
 // One bitmap slot.
@@ -145,3 +147,23 @@ struct SkinInfo {
 
 // The one skin record of the program.
 extern SkinInfo gSkin;
+
+// The GDI objects and theme handles of the applied skin, whose handles gSkin
+// shows; releasing the skin is resetting this record.
+struct SkinResources {
+    OwnedBitmapDc panelImages[kSkinSlotCount];
+    OwnedBitmapDc selectImages[kSkinSlotCount];
+    OwnedBitmapDc separators[3];  // left, middle, right
+    OwnedBitmapDc close;
+    OwnedBitmap arrows;
+    OwnedFont selectedItemFont;
+    OwnedFont otherItemFont;
+    OwnedTheme windowTheme;
+    OwnedTheme startPanelTheme;
+};
+
+extern SkinResources gSkinResources;
+
+// Keeps picture in holder and shows its handles, with the size of one of its
+// frames, in slot.
+void HoldPicture(SkinImage& slot, OwnedBitmapDc& holder, OwnedBitmapDc picture, int32_t width, int32_t height);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <utility>
 
 #include "base/core/text.h"
 #include "base/dpi.h"
@@ -17,7 +18,6 @@
 #include "skin/core/bitmap_check.h"
 #include "skin/skin_list.h"
 #include "skin/standard_skin.h"
-#include "view/close_button.h"
 
 namespace {
 
@@ -270,49 +270,36 @@ SIZE BitmapSize(HBITMAP bitmap) {
 }
 
 // A picture of a skin file in its own memory DC.
-struct PictureInDc {
-    HDC dc;
-    HBITMAP bitmap;
-    HBITMAP oldBitmap;
-    int32_t width;  // of one of its frames
-    int32_t height;
-};
-
-// False when the file cannot be loaded or the picture is narrower than its
+// The picture of file in a memory DC, and the size of one of its frames;
+// empty when the file cannot be loaded or the picture is narrower than its
 // frame count.
-bool LoadPictureInDc(const char* file, int frames, HDC reference, PictureInDc* out) {
+OwnedBitmapDc LoadPictureInDc(const char* file, int frames, HDC reference, int32_t* width, int32_t* height) {
     OwnedBitmap bitmap(LoadCheckedBitmap(file));
-    if (!bitmap) return false;
+    if (!bitmap) return OwnedBitmapDc();
     const SIZE size = BitmapSize(bitmap.Get());
-    const int32_t width = size.cx / frames;
-    if (width <= 0 || size.cy <= 0) return false;
-    OwnedMemoryDc dc(CreateCompatibleDC(reference));
-    if (!dc) return false;
-    out->oldBitmap = static_cast<HBITMAP>(SelectObject(dc.Get(), bitmap.Get()));
-    out->width = width;
-    out->height = size.cy;
-    out->bitmap = bitmap.Release();
-    out->dc = dc.Release();
-    return true;
+    const int32_t frameWidth = size.cx / frames;
+    if (frameWidth <= 0 || size.cy <= 0) return OwnedBitmapDc();
+    OwnedBitmapDc picture = SelectIntoDc(OwnedMemoryDc(CreateCompatibleDC(reference)), std::move(bitmap));
+    *width = frameWidth;
+    *height = size.cy;
+    return picture;
 }
 
 // A slot whose file cannot be loaded stays without a bitmap.
-void LoadImageSlot(SkinImage& slot, int frames, HDC reference) {
-    PictureInDc picture;
-    if (!LoadPictureInDc(slot.file, frames, reference, &picture)) return;
-    slot.dc = picture.dc;
-    slot.bitmap = picture.bitmap;
-    slot.oldBitmap = picture.oldBitmap;
-    slot.width = picture.width;
-    slot.height = picture.height;
+void LoadImageSlot(SkinImage& slot, OwnedBitmapDc& holder, int frames, HDC reference) {
+    int32_t width = 0, height = 0;
+    OwnedBitmapDc picture = LoadPictureInDc(slot.file, frames, reference, &width, &height);
+    if (picture) HoldPicture(slot, holder, std::move(picture), width, height);
 }
 
-void LoadAllImageSlots(SkinInfo& skin, HDC reference) {
-    for (SkinImage& slot : skin.panelImages.images) LoadImageSlot(slot, 2, reference);
-    for (SkinImage& slot : skin.selectImages.images) LoadImageSlot(slot, 2, reference);
-    LoadImageSlot(skin.separatorLeft, 1, reference);
-    LoadImageSlot(skin.separatorMiddle, 1, reference);
-    LoadImageSlot(skin.separatorRight, 1, reference);
+void LoadAllImageSlots(SkinInfo& skin, SkinResources& held, HDC reference) {
+    for (int i = 0; i < kSkinSlotCount; ++i) {
+        LoadImageSlot(skin.panelImages.images[i], held.panelImages[i], 2, reference);
+        LoadImageSlot(skin.selectImages.images[i], held.selectImages[i], 2, reference);
+    }
+    LoadImageSlot(skin.separatorLeft, held.separators[0], 1, reference);
+    LoadImageSlot(skin.separatorMiddle, held.separators[1], 1, reference);
+    LoadImageSlot(skin.separatorRight, held.separators[2], 1, reference);
 }
 
 // True when a pixel of bitmap has the colour's red, green and blue. Read in
@@ -399,20 +386,21 @@ void StoreSkinDefaults(SkinInfo& skin) {
 
 // Six states side by side in format 2, four in the older format. A picture
 // too narrow for its states gives no close button.
-void LoadCloseImage(SkinInfo& skin, HDC reference) {
+void LoadCloseImage(SkinInfo& skin, SkinResources& held, HDC reference) {
     if (!skin.closeImageFile[0]) return;
-    PictureInDc picture;
-    if (!LoadPictureInDc(skin.closeImageFile, skin.kind == kSkinOldFormat ? 4 : 6, reference, &picture)) return;
-    skin.closeDc = picture.dc;
-    skin.closeBitmap = picture.bitmap;
-    skin.closeOldBitmap = picture.oldBitmap;
-    skin.closeWidth = picture.width;
-    skin.closeHeight = picture.height;
+    int32_t width = 0, height = 0;
+    held.close = LoadPictureInDc(skin.closeImageFile, skin.kind == kSkinOldFormat ? 4 : 6, reference, &width, &height);
+    if (!held.close) return;
+    skin.closeDc = held.close.Get();
+    skin.closeBitmap = held.close.traits().bitmap;
+    skin.closeOldBitmap = static_cast<HBITMAP>(held.close.traits().previous);
+    skin.closeWidth = width;
+    skin.closeHeight = height;
 }
 
 // Four arrows side by side: closed and open for the selected row, then for
 // the other rows. The skin's own file, or the program's when it names none.
-void LoadArrowImages(SkinInfo& skin) {
+void LoadArrowImages(SkinInfo& skin, SkinResources& held) {
     HINSTANCE instance = ResourceModule();
     OwnedBitmap bitmap(skin.arrowImageFile[0] ? LoadCheckedBitmap(skin.arrowImageFile)
                                               : static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(IDB_ARROWS),
@@ -427,7 +415,8 @@ void LoadArrowImages(SkinInfo& skin) {
         ImageList_SetIconSize(list, width, size.cy);
         ImageList_AddMasked(list, bitmap.Get(), skin.transparentColor);
     }
-    skin.arrowBitmap = bitmap.Release();
+    held.arrows = std::move(bitmap);
+    skin.arrowBitmap = held.arrows.Get();
 }
 
 void ApplyDesignFont(SkinFont& font, const LOGFONTA& base, const char* face, int32_t size, int32_t style,
@@ -441,10 +430,13 @@ void ApplyDesignFont(SkinFont& font, const LOGFONTA& base, const char* face, int
     if (!sizesFixed && size != font.pointSize) font.logFont.lfHeight = HeightOfPoints(size, dpi);
 }
 
-void CreateSkinFont(SkinFont& font) { font.font = CreateFontIndirectA(&font.logFont); }
+void CreateSkinFont(SkinFont& font, OwnedFont& holder) {
+    holder.Reset(CreateFontIndirectA(&font.logFont));
+    font.font = holder.Get();
+}
 
 // The user's design customisation: row sizes, fonts and colours.
-void ApplyDesign(SkinInfo& skin, const Settings& s, int dpi) {
+void ApplyDesign(SkinInfo& skin, SkinResources& held, const Settings& s, int dpi) {
     const bool sizesFixed = skin.kind == kSkinOldFormat || (skin.resizeFlags & kResizeFixed);
     if (!sizesFixed) ApplyDesignSizes(skin, s, dpi);
     char face[kFaceNameSize];
@@ -454,8 +446,8 @@ void ApplyDesign(SkinInfo& skin, const Settings& s, int dpi) {
     CopyText(face, sizeof face, s.unselectFont);
     ApplyDesignFont(skin.otherItemFont, skin.baseFont, face, s.unselectSize, s.unselectStyle, s.unselectColor,
                     sizesFixed, dpi);
-    CreateSkinFont(skin.selectedItemFont);
-    CreateSkinFont(skin.otherItemFont);
+    CreateSkinFont(skin.selectedItemFont, held.selectedItemFont);
+    CreateSkinFont(skin.otherItemFont, held.otherItemFont);
     if (s.selectBG != kColorUnset) skin.selectBackColor = s.selectBG;
     if (s.selectFrame != kColorUnset) skin.selectFrameColor = s.selectFrame;
     if (s.background != kColorUnset) skin.backColor = s.background;
@@ -474,22 +466,6 @@ void EnsureBaseFont(SkinInfo& skin, int dpi) {
     skin.baseFont.lfHeight = HeightOfPoints(9, dpi);
 }
 
-void DeleteImageSlot(SkinImage& slot) {
-    if (slot.dc) {
-        SelectObject(slot.dc, slot.oldBitmap);
-        DeleteDC(slot.dc);
-    }
-    if (slot.bitmap) DeleteObject(slot.bitmap);
-    slot.dc = nullptr;
-    slot.bitmap = nullptr;
-    slot.oldBitmap = nullptr;
-}
-
-void DeleteSkinFont(SkinFont& font) {
-    if (font.font) DeleteObject(font.font);
-    font.font = nullptr;
-}
-
 bool Within(int32_t value, int32_t low, int32_t high) { return value >= low && value <= high; }
 
 // Reads a skin file and its pictures; on failure everything it loaded is
@@ -500,7 +476,7 @@ bool LoadFileSkin(HWND window, const char* folder) {
     if (!LoadSkinFile(path)) return false;
     {
         WindowDc reference(window);
-        LoadAllImageSlots(gSkin, reference.Get());
+        LoadAllImageSlots(gSkin, gSkinResources, reference.Get());
     }
     MarkTransparentPieces(gSkin);
     if (gSkin.kind == kSkinOldFormat) OldFormatSizes(gSkin);
@@ -613,15 +589,17 @@ bool ApplySkin(HWND window, const char* skinName) {
     StoreSkinDefaults(gSkin);
     {
         WindowDc reference(window);
-        LoadCloseImage(gSkin, reference.Get());
+        LoadCloseImage(gSkin, gSkinResources, reference.Get());
     }
-    LoadArrowImages(gSkin);
+    LoadArrowImages(gSkin, gSkinResources);
 
     if (Option(gSettings, kOptCustomDesign)) {
-        ApplyDesign(gSkin, gSettings, dpi);
+        ApplyDesign(gSkin, gSkinResources, gSettings, dpi);
     } else {
-        if (gSkin.selectedItemFont.flags & kFontSpecified) CreateSkinFont(gSkin.selectedItemFont);
-        if (gSkin.otherItemFont.flags & kFontSpecified) CreateSkinFont(gSkin.otherItemFont);
+        if (gSkin.selectedItemFont.flags & kFontSpecified)
+            CreateSkinFont(gSkin.selectedItemFont, gSkinResources.selectedItemFont);
+        if (gSkin.otherItemFont.flags & kFontSpecified)
+            CreateSkinFont(gSkin.otherItemFont, gSkinResources.otherItemFont);
     }
 
     if (gSkin.clickWidth < 0 || gSkin.clickHeight < 0) {
@@ -635,28 +613,7 @@ bool ApplySkin(HWND window, const char* skinName) {
 
 void ReleaseSkin() {
     if (!gSkin.applied) return;
-    for (SkinImage& slot : gSkin.panelImages.images) DeleteImageSlot(slot);
-    for (SkinImage& slot : gSkin.selectImages.images) DeleteImageSlot(slot);
-    DeleteImageSlot(gSkin.separatorLeft);
-    DeleteImageSlot(gSkin.separatorMiddle);
-    DeleteImageSlot(gSkin.separatorRight);
-
-    DestroyCloseButton();
-    if (gSkin.closeDc) {
-        SelectObject(gSkin.closeDc, gSkin.closeOldBitmap);
-        DeleteDC(gSkin.closeDc);
-    }
-    if (gSkin.closeBitmap) DeleteObject(gSkin.closeBitmap);
-    gSkin.closeDc = nullptr;
-    gSkin.closeBitmap = nullptr;
-    gSkin.closeOldBitmap = nullptr;
-
     if (HIMAGELIST list = gItems.arrowImages.Get()) ImageList_RemoveAll(list);
-    if (gSkin.arrowBitmap) DeleteObject(gSkin.arrowBitmap);
-    gSkin.arrowBitmap = nullptr;
-
-    DeleteSkinFont(gSkin.selectedItemFont);
-    DeleteSkinFont(gSkin.otherItemFont);
-    CloseStandardSkinThemes();
-    gSkin.applied = 0;
+    gSkinResources = SkinResources{};
+    ResetSkinInfo(gSkin);
 }

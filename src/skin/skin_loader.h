@@ -21,7 +21,8 @@ bool LoadSkinFile(const char* path);
 // caller tells the user about.
 bool ApplySkin(HWND window, const char* skinName);
 
-// Frees everything ApplySkin loaded; does nothing unless a skin is applied.
+// Frees everything ApplySkin loaded and leaves gSkin as ResetSkinInfo does;
+// does nothing unless a skin is applied.
 void ReleaseSkin();
 
 // Every field 0 or empty except the click area's width and height (-1, "the

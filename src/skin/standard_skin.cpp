@@ -3,6 +3,8 @@
 #include <uxtheme.h>
 #include <vssym32.h>
 
+#include <utility>
+
 #include "base/dpi.h"
 #include "base/handles.h"
 #include "base/settings_store.h"
@@ -19,14 +21,10 @@ constexpr LONG kMaxSeparatorExtent = 256;
 // A memory DC holding a fresh bitmap of the given size, for the separator.
 bool MakeSeparatorSurface(SkinImage& slot, HWND window, int width, int height) {
     WindowDc screen(window);
-    OwnedMemoryDc dc(CreateCompatibleDC(screen.Get()));
-    OwnedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
-    if (!dc || !bitmap) return false;
-    slot.oldBitmap = static_cast<HBITMAP>(SelectObject(dc.Get(), bitmap.Get()));
-    slot.width = width;
-    slot.height = height;
-    slot.bitmap = bitmap.Release();
-    slot.dc = dc.Release();
+    OwnedBitmapDc surface = SelectIntoDc(OwnedMemoryDc(CreateCompatibleDC(screen.Get())),
+                                         OwnedBitmap(CreateCompatibleBitmap(screen.Get(), width, height)));
+    if (!surface) return false;
+    HoldPicture(slot, gSkinResources.separators[1], std::move(surface), width, height);
     return true;
 }
 
@@ -43,8 +41,10 @@ void EtchedSeparator(SkinImage& slot, HWND window) {
 bool ThemedStandardPieces(HWND window) {
     const VisualStyles& v = gVisualStyles;
     if (!v.library || !v.IsThemeActive() || gSkin.windowTheme) return false;
-    gSkin.windowTheme = v.OpenThemeData(window, L"Window");
-    gSkin.startPanelTheme = v.OpenThemeData(window, L"StartPanel");
+    gSkinResources.windowTheme = OpenTheme(v, window, L"Window");
+    gSkinResources.startPanelTheme = OpenTheme(v, window, L"StartPanel");
+    gSkin.windowTheme = gSkinResources.windowTheme.Get();
+    gSkin.startPanelTheme = gSkinResources.startPanelTheme.Get();
 
     const int caption = GetSystemMetrics(SM_CYCAPTION);
     gSkin.closeWidth = gSkin.closeHeight = v.GetThemeSysSize(gSkin.windowTheme, SM_CYSIZE);
@@ -79,16 +79,6 @@ void ClassicStandardPieces() {
     gSkin.closeAlign = kAlignRight | kAlignTop;
     gSkin.closeLeft = gSkin.panelWidth - gSkin.closeTop - gSkin.closeWidth;
     gSkin.backColor = GetSysColor(COLOR_BTNFACE);
-}
-
-void CloseStandardSkinThemes() {
-    const VisualStyles& v = gVisualStyles;
-    if (v.CloseThemeData) {
-        if (gSkin.windowTheme) v.CloseThemeData(gSkin.windowTheme);
-        if (gSkin.startPanelTheme) v.CloseThemeData(gSkin.startPanelTheme);
-    }
-    gSkin.windowTheme = nullptr;
-    gSkin.startPanelTheme = nullptr;
 }
 
 void ApplyStandardSkin(HWND window) {

@@ -15,6 +15,3 @@ bool ThemedStandardPieces(HWND window);
 
 // The classic close button and background colour from the system metrics.
 void ClassicStandardPieces();
-
-// Closes the theme handles of a themed standard look, if open.
-void CloseStandardSkinThemes();

@@ -5,6 +5,7 @@
 
 #include "base/core/limits.h"
 #include "base/core/window_math.h"
+#include "base/handles.h"
 #include "base/settings_store.h"
 #include "base/system_functions.h"
 #include "skin/skin_info.h"
@@ -41,10 +42,9 @@ int PrepareFade(HDC dest, HBITMAP from, HBITMAP to) {
         FreeFade();
         return 1;
     }
-    HDC screen = GetDC(nullptr);
-    GetDIBits(screen, from, 0, bm.bmHeight, gFade.from.data(), reinterpret_cast<BITMAPINFO*>(&h), DIB_RGB_COLORS);
-    GetDIBits(screen, to, 0, bm.bmHeight, gFade.to.data(), reinterpret_cast<BITMAPINFO*>(&h), DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
+    WindowDc screen(nullptr);
+    GetDIBits(screen.Get(), from, 0, bm.bmHeight, gFade.from.data(), reinterpret_cast<BITMAPINFO*>(&h), DIB_RGB_COLORS);
+    GetDIBits(screen.Get(), to, 0, bm.bmHeight, gFade.to.data(), reinterpret_cast<BITMAPINFO*>(&h), DIB_RGB_COLORS);
     gFade.dest = dest;
     gFade.prepared = true;
     return 1;
@@ -84,9 +84,8 @@ void PrepareShowFade(HWND window) {
         DrawCloseInto(gPanel.backBuffer.dc);
         RECT r;
         GetWindowRect(window, &r);
-        HDC screen = GetDC(nullptr);
-        BitBlt(gPanel.capture.dc, 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
-        ReleaseDC(nullptr, screen);
+        BitBlt(gPanel.capture.dc, 0, 0, r.right - r.left, r.bottom - r.top, WindowDc(nullptr).Get(), r.left, r.top,
+               SRCCOPY);
         GdiFlush();
         PrepareFade(gPanel.backBuffer.dc, gPanel.capture.bitmap, gPanel.backBuffer.bitmap);
         if (gPanel.closeButton) ShowWindow(gPanel.closeButton, SW_HIDE);

@@ -145,15 +145,14 @@ void DrawFaded(HDC dest, int x, int y, int w, int h, Surface (&scratch)[2], int 
 }
 
 HICON ProgramIcon(int size) {
-    static HICON icon = nullptr;
+    static OwnedIcon icon;
     static int iconSize = 0;
     if (!icon || iconSize != size) {
-        if (icon) DestroyIcon(icon);
-        icon =
-            static_cast<HICON>(LoadImageA(ResourceModule(), MAKEINTRESOURCEA(IDI_KORVANE), IMAGE_ICON, size, size, 0));
+        icon.Reset(
+            static_cast<HICON>(LoadImageA(ResourceModule(), MAKEINTRESOURCEA(IDI_KORVANE), IMAGE_ICON, size, size, 0)));
         iconSize = size;
     }
-    return icon;
+    return icon.Get();
 }
 
 void DrawIcon(HDC dc, int x, int y, int index, bool unselected) {
@@ -247,10 +246,9 @@ bool BlendInto(HDC dest, int x, int y, HBITMAP from, HBITMAP to, int level, int 
     }
     BITMAPINFO bi = Bitmap32Info(w, h);
     bi.bmiHeader.biBitCount = static_cast<WORD>(bits);
-    HDC screen = GetDC(nullptr);
-    const bool read = GetDIBits(screen, from, 0, h, a.data(), &bi, DIB_RGB_COLORS) == h &&
-                      GetDIBits(screen, to, 0, h, b.data(), &bi, DIB_RGB_COLORS) == h;
-    ReleaseDC(nullptr, screen);
+    WindowDc screen(nullptr);
+    const bool read = GetDIBits(screen.Get(), from, 0, h, a.data(), &bi, DIB_RGB_COLORS) == h &&
+                      GetDIBits(screen.Get(), to, 0, h, b.data(), &bi, DIB_RGB_COLORS) == h;
     if (!read) return false;
     BlendPixels(reinterpret_cast<uint8_t*>(out.data()), reinterpret_cast<const uint8_t*>(a.data()),
                 reinterpret_cast<const uint8_t*>(b.data()), w, h, bits / 8, level, simd);
@@ -308,7 +306,8 @@ void DrawThemedFrame(HDC dc, int x, int y, int w, int h, bool active) {
     text.right = gSkin.closeLeft;
     OffsetRect(&text, x, y);
     const int oldMode = SetBkMode(dc, TRANSPARENT);
-    HGDIOBJ oldFont = font ? SelectObject(dc, font.Get()) : nullptr;
+    OwnedSelection captionFont;
+    if (font) captionFont = SelectedObject(dc, font.Get());
     const UINT flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | alignFlag;
     int shadowType = 0;
     if (vs.GetThemeEnumValue && SUCCEEDED(vs.GetThemeEnumValue(theme, 1, state, 4010, &shadowType)) && shadowType) {
@@ -325,7 +324,7 @@ void DrawThemedFrame(HDC dc, int x, int y, int w, int h, bool active) {
                          ? vs.GetThemeSysColor(theme, active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT)
                          : GetSysColor(COLOR_CAPTIONTEXT));
     DrawTextA(dc, kPanelTitle, -1, &text, flags);
-    if (oldFont) SelectObject(dc, oldFont);
+    captionFont.Reset();
     SetBkMode(dc, oldMode);
 }
 
@@ -462,8 +461,8 @@ void DrawItemRow(const PanelItem* item, int x, int y, int style, int level) {
         color = MixColor(gSkin.backColor, color, level + 32);
         shadow = MixColor(gSkin.backColor, shadow, level + 32);
     }
-    HGDIOBJ oldFont = nullptr;
-    if (skinFont.font) oldFont = SelectObject(dc, skinFont.font);
+    OwnedSelection itemFont;
+    if (skinFont.font) itemFont = SelectedObject(dc, skinFont.font);
     UINT flags = DT_SINGLELINE | DT_END_ELLIPSIS;
     if (!Option(gSettings, kOptAccelerators)) flags |= DT_NOPREFIX;
     RECT measure{0, 0, 0, 0};
@@ -486,7 +485,6 @@ void DrawItemRow(const PanelItem* item, int x, int y, int style, int level) {
     }
     SetTextColor(dc, color);
     DrawTextA(dc, item->name, -1, &box, flags);
-    if (oldFont) SelectObject(dc, oldFont);
 }
 
 void DrawItems() {

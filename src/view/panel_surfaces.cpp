@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <new>
+#include <utility>
 #include <vector>
 
 #include "base/program_windows.h"
@@ -16,21 +17,28 @@
 #include "view/panel_rebuild.h"
 #include "view/view_state.h"
 
+namespace {
+
+// The surface takes over the owner of a DC with its bitmap.
+bool Adopt(Surface& s, OwnedBitmapDc owner, int width, int height) {
+    if (!owner) return false;
+    s.dc = owner.Get();
+    s.bitmap = owner.traits().bitmap;
+    s.width = width;
+    s.height = height;
+    s.owner = std::move(owner);
+    return true;
+}
+
+}  // namespace
+
 bool CreateSurface(Surface& s, int width, int height) {
     DestroySurface(s);
     if (width <= 0 || height <= 0) return false;
-    HDC screen = GetDC(nullptr);
-    s.dc = CreateCompatibleDC(screen);
-    s.bitmap = s.dc ? CreateCompatibleBitmap(screen, width, height) : nullptr;
-    ReleaseDC(nullptr, screen);
-    if (!s.bitmap) {
-        DestroySurface(s);
-        return false;
-    }
-    s.oldBitmap = SelectObject(s.dc, s.bitmap);
-    s.width = width;
-    s.height = height;
-    return true;
+    WindowDc screen(nullptr);
+    OwnedMemoryDc dc(CreateCompatibleDC(screen.Get()));
+    OwnedBitmap bitmap(dc ? CreateCompatibleBitmap(screen.Get(), width, height) : nullptr);
+    return Adopt(s, SelectIntoDc(std::move(dc), std::move(bitmap)), width, height);
 }
 
 BITMAPINFO Bitmap32Info(int width, int height) {
@@ -49,25 +57,15 @@ bool CreateDibSurface(Surface& s, int width, int height) {
     if (width <= 0 || height <= 0) return false;
     const BITMAPINFO bi = Bitmap32Info(width, -height);
     void* bits = nullptr;
-    s.dc = CreateCompatibleDC(nullptr);
-    s.bitmap = s.dc ? CreateDIBSection(s.dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
-    if (!s.bitmap || !bits) {
-        DestroySurface(s);
-        return false;
-    }
-    s.oldBitmap = SelectObject(s.dc, s.bitmap);
-    s.width = width;
-    s.height = height;
+    OwnedMemoryDc dc(CreateCompatibleDC(nullptr));
+    OwnedBitmap bitmap(dc ? CreateDIBSection(dc.Get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr);
+    if (!bits) return false;
+    if (!Adopt(s, SelectIntoDc(std::move(dc), std::move(bitmap)), width, height)) return false;
     s.bits = static_cast<uint32_t*>(bits);
     return true;
 }
 
-void DestroySurface(Surface& s) {
-    if (s.dc && s.oldBitmap) SelectObject(s.dc, s.oldBitmap);
-    if (s.bitmap) DeleteObject(s.bitmap);
-    if (s.dc) DeleteDC(s.dc);
-    s = Surface{};
-}
+void DestroySurface(Surface& s) { s = Surface{}; }
 
 namespace {
 
@@ -85,20 +83,18 @@ void ShapeWindow(HWND window) {
         return;
     }
     DrawFrame(0, 0, gMarkers.active != 0);
-    gPanel.region = RegionFromBitmap(gPanel.backBuffer.bitmap, gSkin.transparentColor);
+    gPanel.region.Reset(RegionFromBitmap(gPanel.backBuffer.bitmap, gSkin.transparentColor));
     if (!gPanel.region) {
         gSkin.hasTransparentColor = 0;
         SetWindowRgn(window, nullptr, TRUE);
         return;
     }
     // The window owns the region it is given; keep a copy for ourselves.
-    HRGN copy = CreateRectRgn(0, 0, 0, 0);
-    if (copy && CombineRgn(copy, gPanel.region, nullptr, RGN_COPY) != ERROR) {
-        SetWindowRgn(window, copy, TRUE);
-    } else {
-        if (copy) DeleteObject(copy);
+    OwnedRegion copy(CreateRectRgn(0, 0, 0, 0));
+    if (copy && CombineRgn(copy.Get(), gPanel.region.Get(), nullptr, RGN_COPY) != ERROR)
+        SetWindowRgn(window, copy.Release(), TRUE);
+    else
         SetWindowRgn(window, nullptr, TRUE);
-    }
 }
 
 }  // namespace
@@ -120,7 +116,7 @@ void CreateSurfaces(HWND window) {
     }
     gView.backBuffer = gPanel.backBuffer.dc;
     if (gPanel.backBuffer.dc && gRebuild.smallFont)
-        gPanel.oldFont = SelectObject(gPanel.backBuffer.dc, gRebuild.smallFont.Get());
+        gPanel.backBufferFont = SelectedObject(gPanel.backBuffer.dc, gRebuild.smallFont.Get());
     gView.cursorRow = gSkin.itemCount / 2;
 
     FillSurface(gPanel.frame, gSkin.transparentColor);
@@ -150,12 +146,10 @@ void DestroySurfaces() {
     DestroySurface(gPanel.frame);
     DestroySurface(gPanel.selection);
     DestroySurface(gPanel.capture);
-    if (gPanel.backBuffer.dc && gPanel.oldFont) SelectObject(gPanel.backBuffer.dc, gPanel.oldFont);
-    gPanel.oldFont = nullptr;
+    gPanel.backBufferFont.Reset();
     DestroySurface(gPanel.backBuffer);
     gView.backBuffer = nullptr;
-    if (gPanel.region) DeleteObject(gPanel.region);
-    gPanel.region = nullptr;
+    gPanel.region.Reset();
 }
 
 HRGN RegionFromBitmap(HBITMAP bitmap, ColorRef color) {
@@ -169,9 +163,7 @@ HRGN RegionFromBitmap(HBITMAP bitmap, ColorRef color) {
         return nullptr;
     }
     BITMAPINFO bi = Bitmap32Info(w, h);  // bottom-up
-    HDC screen = GetDC(nullptr);
-    const int rows = GetDIBits(screen, bitmap, 0, h, pixels.data(), &bi, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
+    const int rows = GetDIBits(WindowDc(nullptr).Get(), bitmap, 0, h, pixels.data(), &bi, DIB_RGB_COLORS);
     if (rows != h) return nullptr;
 
     std::vector<KRect> runs;

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "base/handles.h"
 #include "view/core/panel_geometry.h"
 
 // The panel window's timers.
@@ -30,14 +31,16 @@ struct ViewState {
 
 extern ViewState gView;
 
-// A memory DC with a bitmap of its own selected into it.
+// A memory DC with a bitmap of its own selected into it. The owner releases
+// both; dc and bitmap are its handles, kept at hand for the drawing code, so
+// destroying a surface is resetting it.
 struct Surface {
     HDC dc = nullptr;
     HBITMAP bitmap = nullptr;
-    HGDIOBJ oldBitmap = nullptr;
     int width = 0;
     int height = 0;
     uint32_t* bits = nullptr;  // a DIB surface's pixels, top-down; null otherwise
+    OwnedBitmapDc owner;
 };
 
 // Makes a surface compatible with the screen; false (and an empty surface)
@@ -57,8 +60,8 @@ struct PanelState {
     Surface iconScratch[2];  // the gradient list only
     Surface arrowScratch[2];
     Surface rowScratch[2];
-    HGDIOBJ oldFont = nullptr;  // of the back buffer, before the 9-point font
-    HRGN region = nullptr;      // the window shape; null when rectangular
+    OwnedSelection backBufferFont;  // the 9-point font in the back buffer; released before it
+    OwnedRegion region;             // the window shape; empty when rectangular
 
     PanelGeometry snapshot{};  // edited while the user drags a border
     bool snapshotChanged = false;

@@ -219,9 +219,9 @@ TEST_F(PanelPartsTest, WindowShapeCutsTheTransparentColourWithoutLayeredWindows)
     UseSolidSkin(RGB(200, 100, 50), RGB(20, 40, 220), true);
     ASSERT_FALSE(LayeredAvailable());
     Layout();
-    ASSERT_NE(gPanel.region, nullptr);
-    EXPECT_FALSE(PtInRegion(gPanel.region, 3, 3));  // the keyed corner
-    EXPECT_TRUE(PtInRegion(gPanel.region, 50, 50));
+    ASSERT_NE(gPanel.region.Get(), nullptr);
+    EXPECT_FALSE(PtInRegion(gPanel.region.Get(), 3, 3));  // the keyed corner
+    EXPECT_TRUE(PtInRegion(gPanel.region.Get(), 50, 50));
     HRGN windowRegion = CreateRectRgn(0, 0, 0, 0);
     EXPECT_NE(GetWindowRgn(window_, windowRegion), ERROR);
     EXPECT_FALSE(PtInRegion(windowRegion, 3, 3));
@@ -229,7 +229,7 @@ TEST_F(PanelPartsTest, WindowShapeCutsTheTransparentColourWithoutLayeredWindows)
     // A key colour that no pixel has: a rectangular window and no transparent colour.
     gSkin.transparentColor = RGB(1, 254, 3);
     Layout();
-    EXPECT_EQ(gPanel.region, nullptr);
+    EXPECT_EQ(gPanel.region.Get(), nullptr);
     EXPECT_EQ(gSkin.hasTransparentColor, 0);
 }
 
