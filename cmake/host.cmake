@@ -32,6 +32,13 @@ add_executable(korvane_unit_tests ${unit_sources})
 target_link_libraries(korvane_unit_tests PRIVATE korvane_core GTest::gtest_main)
 add_test(NAME unit COMMAND korvane_unit_tests --gtest_brief=1)
 
+# Includes run from the top of the program down to the foundation, never up
+# and never round between folders.
+find_program(KORVANE_PYTHON python3)
+if(KORVANE_PYTHON)
+  add_test(NAME layers COMMAND ${KORVANE_PYTHON} ${PROJECT_SOURCE_DIR}/scripts/check-layers ${PROJECT_SOURCE_DIR})
+endif()
+
 file(GLOB bench_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/bench/host/*.cpp)
 foreach(src ${bench_sources})
   get_filename_component(name ${src} NAME_WE)
