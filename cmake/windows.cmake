@@ -27,6 +27,8 @@ target_link_libraries(korvane_base PUBLIC korvane_core user32 kernel32)
 # Everything of the panel program except its entry point, so that the Win32
 # tests link the same code the program runs.
 file(GLOB KORVANE_APP_SOURCES CONFIGURE_DEPENDS
+  ${PROJECT_SOURCE_DIR}/src/controls/*.cpp
+  ${PROJECT_SOURCE_DIR}/src/keys/*.cpp
   ${PROJECT_SOURCE_DIR}/src/shell/*.cpp
   ${PROJECT_SOURCE_DIR}/src/items/*.cpp
   ${PROJECT_SOURCE_DIR}/src/skin/*.cpp
@@ -70,11 +72,11 @@ set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GOOGLETEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
 
 add_library(test_support STATIC ${PROJECT_SOURCE_DIR}/tests/support/temp_folder.cpp ${PROJECT_SOURCE_DIR}/tests/support/input.cpp
-  ${PROJECT_SOURCE_DIR}/tests/support/message_boxes.cpp)
-target_include_directories(test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests/support)
+  ${PROJECT_SOURCE_DIR}/tests/support/message_boxes.cpp ${PROJECT_SOURCE_DIR}/tests/support/menu_capture.cpp)
+target_include_directories(test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests/support PRIVATE ${PROJECT_SOURCE_DIR}/src)
 
 # Win32 tests: one executable per subsystem folder, run under Wine by ctest.
-foreach(sub base shell items skin view activation hooklib options)
+foreach(sub base controls keys shell items skin view activation hooklib options)
   file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win/${sub}/*.cpp)
   if(srcs)
     add_executable(win_${sub}_tests ${srcs} ${PROJECT_SOURCE_DIR}/tests/support/win_test_main.cpp ${KORVANE_RC})

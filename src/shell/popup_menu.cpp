@@ -9,9 +9,9 @@
 #include "base/program_windows.h"
 #include "base/settings_store.h"
 #include "items/item_model.h"
+#include "keys/hotkeys.h"
 #include "resources/resource.h"
 #include "shell/core/popup_menu_layout.h"
-#include "shell/hotkeys.h"
 #include "skin/skin_list.h"
 #include "view/panel_rebuild.h"
 

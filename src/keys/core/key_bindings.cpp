@@ -1,4 +1,4 @@
-#include "shell/core/key_bindings.h"
+#include "keys/core/key_bindings.h"
 
 #include "base/core/text.h"
 

@@ -1,14 +1,14 @@
-#include "shell/key_dialog.h"
+#include "keys/key_dialog.h"
 
 #include "base/core/text.h"
 #include "base/program_windows.h"
 #include "base/visual_styles.h"
 #include "base/window_helpers.h"
-#include "options/button_table_control.h"
-#include "options/icon_button_control.h"
+#include "controls/button_table_control.h"
+#include "controls/icon_button_control.h"
+#include "keys/core/bindable_keys.h"
+#include "keys/hotkeys.h"
 #include "resources/resource.h"
-#include "shell/core/bindable_keys.h"
-#include "shell/hotkeys.h"
 
 namespace {
 

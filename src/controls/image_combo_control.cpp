@@ -1,4 +1,4 @@
-#include "options/image_combo_control.h"
+#include "controls/image_combo_control.h"
 
 #include <commctrl.h>
 
@@ -6,7 +6,7 @@
 
 #include "base/core/text.h"
 #include "base/visual_styles.h"
-#include "options/core/control_layout.h"
+#include "controls/core/control_layout.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "base/handles.h"
-#include "options/core/control_layout.h"
+#include "controls/core/control_layout.h"
 
 struct VisualStyles;
 

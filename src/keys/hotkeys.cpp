@@ -1,8 +1,8 @@
-#include "shell/hotkeys.h"
+#include "keys/hotkeys.h"
 
 #include <cstdio>
 
-#include "shell/core/key_bindings.h"
+#include "keys/core/key_bindings.h"
 
 bool RegisterPanelHotkey(HWND window, int id, uint16_t value) {
     return RegisterHotKey(window, id, HotkeyModifiers(value), HotkeyKey(value)) != 0;

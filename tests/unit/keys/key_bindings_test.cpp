@@ -1,11 +1,11 @@
-#include "shell/core/key_bindings.h"
+#include "keys/core/key_bindings.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "base/core/settings.h"
-#include "shell/core/bindable_keys.h"
+#include "keys/core/bindable_keys.h"
 
 namespace {
 

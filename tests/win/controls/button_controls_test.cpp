@@ -4,9 +4,9 @@
 
 #include "base/visual_styles.h"
 #include "control_host.h"
-#include "options/button_table_control.h"
-#include "options/colour_button_control.h"
-#include "options/icon_button_control.h"
+#include "controls/button_table_control.h"
+#include "controls/colour_button_control.h"
+#include "controls/icon_button_control.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/core/bindable_keys.h"
+#include "keys/core/bindable_keys.h"
 
 const BindableKey kBindableKeys[kBindableKeyCount + 1] = {
     {8, "BackSpace"},

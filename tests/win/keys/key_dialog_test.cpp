@@ -8,12 +8,12 @@
 
 #include "base/handles.h"
 #include "base/visual_styles.h"
+#include "controls/button_table_control.h"
+#include "keys/core/bindable_keys.h"
+#include "keys/hotkeys.h"
+#include "keys/key_dialog.h"
 #include "menu_capture.h"
-#include "options/button_table_control.h"
 #include "resources/resource.h"
-#include "shell/core/bindable_keys.h"
-#include "shell/hotkeys.h"
-#include "shell/key_dialog.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "options/icon_button_control.h"
+#include "controls/icon_button_control.h"
 
 #include <commctrl.h>
 #include <vsstyle.h>
 
 #include "base/visual_styles.h"
-#include "options/core/control_layout.h"
+#include "controls/core/control_layout.h"
 
 namespace {
 

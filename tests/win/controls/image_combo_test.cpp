@@ -3,7 +3,7 @@
 
 #include "base/visual_styles.h"
 #include "control_host.h"
-#include "options/image_combo_control.h"
+#include "controls/image_combo_control.h"
 #include "resources/resource.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // Push buttons with an icon from the button strip left of their text.
 #include <windows.h>
 
-#include "options/button_table_control.h"
+#include "controls/button_table_control.h"
 
 // WM_DRAWITEM: draws the button when it is in the table; false otherwise, so a
 // dialog can offer the message to each of its tables.

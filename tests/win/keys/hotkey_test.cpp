@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "input.h"
-#include "shell/hotkeys.h"
+#include "keys/hotkeys.h"
 
 namespace {
 

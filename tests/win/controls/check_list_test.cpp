@@ -6,7 +6,7 @@
 
 #include "base/visual_styles.h"
 #include "control_host.h"
-#include "options/check_list_control.h"
+#include "controls/check_list_control.h"
 #include "resources/resource.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <set>
 
-#include "shell/core/bindable_keys.h"
+#include "keys/core/bindable_keys.h"
 
 namespace {
 

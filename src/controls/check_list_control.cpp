@@ -1,4 +1,4 @@
-#include "options/check_list_control.h"
+#include "controls/check_list_control.h"
 
 #include <commctrl.h>
 #include <vsstyle.h>

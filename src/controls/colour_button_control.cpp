@@ -1,6 +1,6 @@
-#include "options/colour_button_control.h"
+#include "controls/colour_button_control.h"
 
-#include "options/core/control_layout.h"
+#include "controls/core/control_layout.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "options/button_table_control.h"
+#include "controls/button_table_control.h"
 
 #include <commctrl.h>
 #include <vsstyle.h>
 
 #include "base/program_windows.h"
 #include "base/visual_styles.h"
-#include "options/core/control_layout.h"
+#include "controls/core/control_layout.h"
 #include "resources/resource.h"
 
 ButtonImages gButtonImages;

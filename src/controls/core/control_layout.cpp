@@ -1,4 +1,4 @@
-#include "options/core/control_layout.h"
+#include "controls/core/control_layout.h"
 
 namespace {
 
