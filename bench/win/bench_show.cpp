@@ -119,10 +119,7 @@ int main() {
     std::printf("breakdown:\n");
     timeIt("CloseOpenMenus", [] { CloseOpenMenus(gSystem.sendInput); });
     timeIt("PlacePanel", [&] { PlacePanel(panel, true); });
-    timeIt("DrawFrame + DrawItems", [] {
-        DrawFrame(0, 0, true);
-        DrawItems();
-    });
+    timeIt("DrawFrame + DrawItems", [] { ComposePanel(true); });
     timeIt("invalidate + update (hidden)", [&] {
         InvalidateRect(panel, nullptr, FALSE);
         UpdateWindow(panel);

@@ -53,34 +53,33 @@ LRESULT CALLBACK CloseButtonProc(HWND button, UINT message, WPARAM wParam, LPARA
     return CallWindowProcA(gPanel.closeButtonProc, button, message, wParam, lParam);
 }
 
-void DrawThemedClose(const DRAWITEMSTRUCT& item, bool active) {
+// The button's face over rect in the visual-style look: the part of the
+// caption that lies under it, so that its edges blend in, then the button.
+void DrawThemedClose(HDC dc, const RECT& ir, const SkinInfo& skin, bool active, bool pressed) {
     const VisualStyles& vs = gVisualStyles;
-    HTHEME theme = gSkin.windowTheme;
-    const RECT& ir = item.rcItem;
-    HDC dc = item.hDC;
-    // The part of the caption that lies under the button, so its edges blend in.
-    RECT caption{-gSkin.closeLeft - ir.left, -gSkin.closeTop - ir.top, gSkin.panelWidth - gSkin.closeLeft - ir.left,
-                 gSkin.panelImages.images[kSlotTopMiddle].height - gSkin.closeTop - ir.top};
-    OwnedBrush brush(CreateSolidBrush(gSkin.transparentColor));
+    HTHEME theme = skin.windowTheme;
+    RECT caption{ir.left - skin.closeLeft, ir.top - skin.closeTop, ir.left - skin.closeLeft + skin.panelWidth,
+                 ir.top - skin.closeTop + skin.panelImages.images[kSlotTopMiddle].height};
+    OwnedBrush brush(CreateSolidBrush(skin.transparentColor));
     FillRect(dc, &caption, brush.Get());
     vs.DrawThemeBackground(theme, dc, 1, active ? 1 : 2, &caption, nullptr);
-    RECT box{ir.left, ir.top, ir.left + gSkin.closeWidth, ir.top + gSkin.closeHeight};
+    RECT box{ir.left, ir.top, ir.left + skin.closeWidth, ir.top + skin.closeHeight};
     RECT content = box;
     if (vs.GetThemeBackgroundContentRect) vs.GetThemeBackgroundContentRect(theme, dc, 18, 1, &box, &content);
     int state;
-    if (gSkin.closeAlign & kCloseHot)
+    if (skin.closeAlign & kCloseHot)
         state = active ? 2 : 6;
-    else if (item.itemState & ODS_SELECTED)
+    else if (pressed)
         state = 3;
     else
         state = active ? 1 : 5;
     vs.DrawThemeBackground(theme, dc, 18, state, &content, nullptr);
 }
 
-int CloseFrame(bool pressed, bool active) {
+int CloseFrame(const SkinInfo& skin, bool pressed, bool active) {
     if (pressed) return 1;
-    int frame = active ? 0 : (gSkin.kind == kSkinOldFormat ? 2 : 3);
-    if (gSkin.closeAlign & kCloseHot) frame += 2;
+    int frame = active ? 0 : (skin.kind == kSkinOldFormat ? 2 : 3);
+    if (skin.closeAlign & kCloseHot) frame += 2;
     return frame;
 }
 
@@ -120,18 +119,24 @@ void DestroyCloseButton() {
     gSkin.closeAlign &= ~(kCloseHot | kClosePressed);
 }
 
-void DrawCloseButton(const DRAWITEMSTRUCT& item) {
-    const bool active = gMarkers.active != 0;
-    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    if (gSkin.kind == kSkinThemed && gSkin.windowTheme && gVisualStyles.DrawThemeBackground) {
-        DrawThemedClose(item, active);
-    } else if (gSkin.kind == kSkinClassic || gSkin.kind == kSkinThemed) {
-        RECT r = item.rcItem;
-        DrawFrameControl(item.hDC, &r, DFC_CAPTION, DFCS_CAPTIONCLOSE | (pressed ? DFCS_PUSHED : 0));
-    } else if (gSkin.closeDc) {
-        BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, gSkin.closeWidth, gSkin.closeHeight, gSkin.closeDc,
-               CloseFrame(pressed, active) * gSkin.closeWidth, 0, SRCCOPY);
+void DrawCloseFace(HDC dc, const RECT& rect, const SkinInfo& skin, bool active, bool pressed) {
+    if (!dc) return;
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
+    if (skin.kind == kSkinThemed && skin.windowTheme && gVisualStyles.DrawThemeBackground) {
+        DrawThemedClose(dc, rect, skin, active, pressed);
+    } else if (skin.kind == kSkinClassic || skin.kind == kSkinThemed) {
+        RECT r = rect;
+        DrawFrameControl(dc, &r, DFC_CAPTION, DFCS_CAPTIONCLOSE | (pressed ? DFCS_PUSHED : 0));
+    } else if (skin.closeDc) {
+        BitBlt(dc, rect.left, rect.top, skin.closeWidth, skin.closeHeight, skin.closeDc,
+               CloseFrame(skin, pressed, active) * skin.closeWidth, 0, SRCCOPY);
     }
+    RestoreDC(dc, saved);
+}
+
+void DrawCloseButton(const DRAWITEMSTRUCT& item) {
+    DrawCloseFace(item.hDC, item.rcItem, gSkin, gMarkers.active != 0, (item.itemState & ODS_SELECTED) != 0);
 }
 
 void DrawCloseInto(HDC dc) {

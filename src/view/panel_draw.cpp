@@ -57,28 +57,48 @@ private:
     int saved_;
 };
 
-void StretchPiece(HDC dc, const KRect& dest, const KRect& visible, const SkinImage& image, int sx, bool masked) {
+// A plain copy, or a copy that leaves the destination where the source has
+// the key colour.
+void BlitImage(HDC dest, int x, int y, int width, int height, HDC source, int sx, int sy, bool masked, ColorRef key) {
+    if (!dest || !source || width <= 0 || height <= 0) return;
+    if (masked)
+        BlitMasked(dest, x, y, width, height, source, sx, sy, key);
+    else
+        BitBlt(dest, x, y, width, height, source, sx, sy, SRCCOPY);
+}
+
+// Where a piece goes and how: masked pieces leave the destination under the key colour.
+struct PieceDraw {
+    HDC dc;
+    KRect visible;
+    bool active;
+    bool masked;
+    ColorRef key;
+};
+
+void StretchPiece(const PieceDraw& d, const KRect& dest, const SkinImage& image, int sx) {
+    HDC dc = d.dc;
     const int dw = Width(dest), dh = Height(dest);
     if (dw <= 0 || dh <= 0 || image.width <= 0 || image.height <= 0) return;
-    if (!masked) {
+    if (!d.masked) {
         StretchBlt(dc, dest.left, dest.top, dw, dh, image.dc, sx, 0, image.width, image.height, SRCCOPY);
         return;
     }
-    const KRect v = Intersect(dest, visible);
+    const KRect v = Intersect(dest, d.visible);
     Surface temp;
     if (IsEmpty(v) || !CreateSurface(temp, Width(v), Height(v))) return;
     SetStretchBltMode(temp.dc, COLORONCOLOR);
     StretchBlt(temp.dc, dest.left - v.left, dest.top - v.top, dw, dh, image.dc, sx, 0, image.width, image.height,
                SRCCOPY);
-    BlitMasked(dc, v.left, v.top, temp.width, temp.height, temp.dc, 0, 0, gSkin.transparentColor);
+    BlitMasked(dc, v.left, v.top, temp.width, temp.height, temp.dc, 0, 0, d.key);
     DestroySurface(temp);
 }
 
 // Tiles the frame over dest from its top-left corner. The tiles are doubled
 // in a scratch surface that covers only the visible part, so the number of
 // copies stays small whatever the tile and area sizes.
-void TilePiece(HDC dc, const KRect& dest, const KRect& visible, const SkinImage& image, int sx, bool masked) {
-    const KRect window = TileWindow(dest, visible, image.width, image.height);
+void TilePiece(const PieceDraw& d, const KRect& dest, const SkinImage& image, int sx) {
+    const KRect window = TileWindow(dest, d.visible, image.width, image.height);
     if (IsEmpty(window)) return;
     Surface temp;
     if (!CreateSurface(temp, Width(window), Height(window))) return;
@@ -91,22 +111,23 @@ void TilePiece(HDC dc, const KRect& dest, const KRect& visible, const SkinImage&
         else
             BitBlt(temp.dc, c.dstX, c.dstY, c.width, c.height, temp.dc, c.srcX, c.srcY, SRCCOPY);
     }
-    BlitImage(dc, window.left, window.top, temp.width, temp.height, temp.dc, 0, 0, masked);
+    BlitImage(d.dc, window.left, window.top, temp.width, temp.height, temp.dc, 0, 0, d.masked, d.key);
     DestroySurface(temp);
 }
 
-void DrawPiece(HDC dc, const GridPiece& piece, const SkinImage& image, const KRect& visible, bool active, bool masked) {
-    const int sx = active ? 0 : image.width;
+void DrawPiece(const PieceDraw& d, const GridPiece& piece, const SkinImage& image) {
+    const int sx = d.active ? 0 : image.width;
     switch (piece.mode) {
         case PieceMode::kSingle:
-            if (!IsEmpty(Intersect(piece.dest, visible)))
-                BlitImage(dc, piece.dest.left, piece.dest.top, image.width, image.height, image.dc, sx, 0, masked);
+            if (!IsEmpty(Intersect(piece.dest, d.visible)))
+                BlitImage(d.dc, piece.dest.left, piece.dest.top, image.width, image.height, image.dc, sx, 0, d.masked,
+                          d.key);
             break;
         case PieceMode::kStretch:
-            StretchPiece(dc, piece.dest, visible, image, sx, masked);
+            StretchPiece(d, piece.dest, image, sx);
             break;
         case PieceMode::kTile:
-            TilePiece(dc, piece.dest, visible, image, sx, masked);
+            TilePiece(d, piece.dest, image, sx);
             break;
     }
 }
@@ -116,13 +137,11 @@ void FillColor(HDC dc, const RECT& r, ColorRef color) {
     FillRect(dc, &r, brush.Get());
 }
 
-int TopMiddleHeight() { return gSkin.panelImages.images[kSlotTopMiddle].height; }
-
 // The item's icon, arrow or separator drawn over a copy of what lies under
 // it, then blended back at level: the gradient list's fading rows.
 template <typename Draw>
-void DrawFaded(HDC dest, int x, int y, int w, int h, Surface (&scratch)[2], int level, Draw draw) {
-    if (!scratch[0].dc || !scratch[1].dc || w <= 0 || h <= 0) {
+void DrawFaded(HDC dest, int x, int y, int w, int h, Surface* scratch, bool simd, int level, Draw draw) {
+    if (!scratch || !scratch[0].dc || !scratch[1].dc || w <= 0 || h <= 0) {
         draw(dest, x, y);
         return;
     }
@@ -132,7 +151,6 @@ void DrawFaded(HDC dest, int x, int y, int w, int h, Surface (&scratch)[2], int 
     BitBlt(scratch[1].dc, 0, 0, w, h, dest, x, y, SRCCOPY);
     draw(scratch[1].dc, 0, 0);
     GdiFlush();
-    const bool simd = gSettings.mmxAvailable != 0;
     if (scratch[0].bits && scratch[1].bits) {
         // The pixels are at hand: blend in place and copy the result back.
         auto* drawn = reinterpret_cast<uint8_t*>(scratch[1].bits);
@@ -155,37 +173,34 @@ HICON ProgramIcon(int size) {
     return icon.Get();
 }
 
-void DrawIcon(HDC dc, int x, int y, int index, bool unselected) {
+// An icon of the canvas's image list, or (index -2) the program's own icon.
+void DrawIcon(const PanelCanvas& c, HDC dc, int x, int y, int index, bool unselected) {
+    const int size = c.skin.iconSize;
     if (index >= 0) {
-        if (!gItems.panelImages) return;
-        DrawCachedIcon(gItems.panelImages.Get(), index, dc, x, y, gSkin.iconSize, unselected);
+        if (c.icons) DrawCachedIcon(c.icons, index, dc, x, y, size, unselected);
     } else if (index == -2) {
-        if (HICON icon = ProgramIcon(gSkin.iconSize))
-            DrawIconEx(dc, x, y, icon, gSkin.iconSize, gSkin.iconSize, 0, nullptr, DI_NORMAL);
+        if (HICON icon = ProgramIcon(size)) DrawIconEx(dc, x, y, icon, size, size, 0, nullptr, DI_NORMAL);
     }
 }
 
-void DrawArrow(HDC dc, int x, int y, int index, bool unselected) {
-    if (!gItems.arrowImages) return;
-    ImageList_DrawEx(gItems.arrowImages.Get(), index, dc, x, y, gSkin.arrowWidth, gSkin.arrowHeight, CLR_NONE, CLR_NONE,
+void DrawArrow(const PanelCanvas& c, HDC dc, int x, int y, int index, bool unselected) {
+    if (!c.arrows) return;
+    ImageList_DrawEx(c.arrows, index, dc, x, y, c.skin.arrowWidth, c.skin.arrowHeight, CLR_NONE, CLR_NONE,
                      ILD_TRANSPARENT | (unselected ? ILD_BLEND25 : 0));
 }
 
-OptionFlag IndentOption() {
-    if (Option(gSettings, kOptIndentLarge)) return kOptIndentLarge;
-    if (Option(gSettings, kOptIndentMedium)) return kOptIndentMedium;
+const PanelItem* NthItem(const PanelItem* item, int n) {
+    for (; item && n > 0; --n) item = item->next;
+    return item;
+}
+
+OptionFlag IndentOption(const Settings& s) {
+    if (Option(s, kOptIndentLarge)) return kOptIndentLarge;
+    if (Option(s, kOptIndentMedium)) return kOptIndentMedium;
     return kOptIndentSmall;
 }
 
 }  // namespace
-
-void BlitImage(HDC dest, int x, int y, int width, int height, HDC source, int sx, int sy, bool masked) {
-    if (!dest || !source || width <= 0 || height <= 0) return;
-    if (masked)
-        BlitMasked(dest, x, y, width, height, source, sx, sy, gSkin.transparentColor);
-    else
-        BitBlt(dest, x, y, width, height, source, sx, sy, SRCCOPY);
-}
 
 void BlitMasked(HDC dest, int x, int y, int width, int height, HDC source, int sx, int sy, ColorRef color) {
     if (!dest || !source || width <= 0 || height <= 0) return;
@@ -255,8 +270,8 @@ bool BlendInto(HDC dest, int x, int y, HBITMAP from, HBITMAP to, int level, int 
     return SetDIBitsToDevice(dest, x, y, w, h, 0, 0, 0, h, out.data(), &bi, DIB_RGB_COLORS) != 0;
 }
 
-void DrawNineGrid(HDC dc, int x, int y, int width, int height, const SkinImageSet& set, uint32_t selector,
-                  bool active) {
+void DrawNineGrid(HDC dc, const SkinInfo& skin, int x, int y, int width, int height, const SkinImageSet& set,
+                  uint32_t selector, bool active) {
     if (!dc || width <= 0 || height <= 0) return;
     GridImage images[kGridSlotCount];
     for (int i = 0; i < kGridSlotCount; ++i) images[i] = ToGrid(set.images[i]);
@@ -266,21 +281,24 @@ void DrawNineGrid(HDC dc, int x, int y, int width, int height, const SkinImageSe
     if (IsEmpty(visible)) return;
     ClipScope clip(dc, visible.left, visible.top, visible.right, visible.bottom);
     if (set.stretch & kStretchMask) SetStretchBltMode(dc, COLORONCOLOR);
-    const bool masked = (gSkin.resizeFlags & selector) != 0;
-    for (int i = 0; i < n; ++i)
-        DrawPiece(dc, pieces[i], set.images[pieces[i].slot], visible, active, masked || pieces[i].slot == kGridOverlay);
+    const bool masked = (skin.resizeFlags & selector) != 0;
+    for (int i = 0; i < n; ++i) {
+        // The overlay is always masked.
+        const PieceDraw d{dc, visible, active, masked || pieces[i].slot == kGridOverlay, skin.transparentColor};
+        DrawPiece(d, pieces[i], set.images[pieces[i].slot]);
+    }
 }
 
-void DrawThemedFrame(HDC dc, int x, int y, int w, int h, bool active) {
+void DrawThemedFrame(HDC dc, const SkinInfo& skin, int x, int y, int w, int h, bool active) {
     const VisualStyles& vs = gVisualStyles;
-    HTHEME theme = gSkin.windowTheme;
+    HTHEME theme = skin.windowTheme;
     if (!dc || !theme || !vs.DrawThemeBackground) return;
     const int state = active ? 1 : 2;
-    const int top = TopMiddleHeight();
-    const int left = gSkin.panelImages.images[kSlotMiddleLeft].width;
-    const int right = gSkin.panelImages.images[kSlotMiddleRight].width;
-    const int bottom = gSkin.panelImages.images[kSlotBottomMiddle].height;
-    FillColor(dc, RECT{x, y, x + w, y + h}, gSkin.transparentColor);
+    const int top = skin.panelImages.images[kSlotTopMiddle].height;
+    const int left = skin.panelImages.images[kSlotMiddleLeft].width;
+    const int right = skin.panelImages.images[kSlotMiddleRight].width;
+    const int bottom = skin.panelImages.images[kSlotBottomMiddle].height;
+    FillColor(dc, RECT{x, y, x + w, y + h}, skin.transparentColor);
     RECT caption{x, y, x + w, y + top};
     vs.DrawThemeBackground(theme, dc, 1, state, &caption, nullptr);
     RECT leftFrame{x, y + top, x + left, y + h - bottom};
@@ -289,7 +307,7 @@ void DrawThemedFrame(HDC dc, int x, int y, int w, int h, bool active) {
     vs.DrawThemeBackground(theme, dc, 8, state, &rightFrame, nullptr);
     RECT bottomFrame{x, y + h - bottom, x + w, y + h};
     vs.DrawThemeBackground(theme, dc, 9, state, &bottomFrame, nullptr);
-    FillColor(dc, RECT{x + left, y + top, x + w - right, y + h - bottom}, gSkin.backColor);
+    FillColor(dc, RECT{x + left, y + top, x + w - right, y + h - bottom}, skin.backColor);
 
     // The caption text in the theme's caption font.
     LOGFONTW lf{};
@@ -303,7 +321,7 @@ void DrawThemedFrame(HDC dc, int x, int y, int w, int h, bool active) {
     RECT text{0, 0, w, top};
     text.top += GetSystemMetrics(SM_CYFRAME);
     text.left += margins.cxLeftWidth + GetSystemMetrics(SM_CXFRAME);
-    text.right = gSkin.closeLeft;
+    text.right = skin.closeLeft;
     OffsetRect(&text, x, y);
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     OwnedSelection captionFont;
@@ -328,151 +346,195 @@ void DrawThemedFrame(HDC dc, int x, int y, int w, int h, bool active) {
     SetBkMode(dc, oldMode);
 }
 
-void DrawClassicFrame(HDC dc, int x, int y, int w, int h, bool active) {
+void DrawClassicFrame(HDC dc, HWND captionWindow, int x, int y, int w, int h, bool active) {
     if (!dc) return;
     RECT r{x, y, x + w, y + h};
     DrawEdge(dc, &r, EDGE_RAISED, BF_RECT | BF_MIDDLE);
     const int fx = GetSystemMetrics(SM_CXFRAME), fy = GetSystemMetrics(SM_CYFRAME);
     RECT caption{x + fx, y + fy, x + w - fx, y + GetSystemMetrics(SM_CYCAPTION) + fy - 1};
-    if (gWindows.panel)
-        DrawCaption(gWindows.panel, dc, &caption, DC_GRADIENT | DC_TEXT | DC_SMALLCAP | (active ? DC_ACTIVE : 0));
+    if (captionWindow)
+        DrawCaption(captionWindow, dc, &caption, DC_GRADIENT | DC_TEXT | DC_SMALLCAP | (active ? DC_ACTIVE : 0));
 }
 
-void DrawPlainSelection(HDC dc, int x, int y, bool active) {
+void DrawPlainSelection(HDC dc, const SkinInfo& skin, int x, int y, bool active) {
     if (!dc) return;
-    RECT r{x, y, x + gSkin.selectWidth, y + gSkin.selectHeight};
+    RECT r{x, y, x + skin.selectWidth, y + skin.selectHeight};
     if (active) {
-        FillColor(dc, r, gSkin.selectFrameColor);
+        FillColor(dc, r, skin.selectFrameColor);
         InflateRect(&r, -1, -1);
-        if (r.right > r.left && r.bottom > r.top) FillColor(dc, r, gSkin.selectBackColor);
+        if (r.right > r.left && r.bottom > r.top) FillColor(dc, r, skin.selectBackColor);
     } else {
-        FillColor(dc, r, gSkin.backColor);
+        FillColor(dc, r, skin.backColor);
     }
 }
 
-void DrawPanelFrame(HDC dc, int x, int y, bool active) {
-    if (gSkin.kind == kSkinThemed && gSkin.windowTheme)
-        DrawThemedFrame(dc, x, y, gSkin.panelWidth, gSkin.panelHeight, active);
-    else if (gSkin.kind == kSkinClassic)
-        DrawClassicFrame(dc, x, y, gSkin.panelWidth, gSkin.panelHeight, active);
+void DrawPanelFrame(const PanelCanvas& c, int x, int y, bool active) {
+    const SkinInfo& skin = c.skin;
+    if (skin.kind == kSkinThemed && skin.windowTheme)
+        DrawThemedFrame(c.dc, skin, x, y, skin.panelWidth, skin.panelHeight, active);
+    else if (skin.kind == kSkinClassic)
+        DrawClassicFrame(c.dc, c.captionWindow, x, y, skin.panelWidth, skin.panelHeight, active);
     else
-        DrawNineGrid(dc, x, y, gSkin.panelWidth, gSkin.panelHeight, gSkin.panelImages, 0x100, active);
+        DrawNineGrid(c.dc, skin, x, y, skin.panelWidth, skin.panelHeight, skin.panelImages, 0x100, active);
 }
 
-void DrawSelectionFrame(HDC dc, int x, int y, bool active) {
-    if (gSkin.kind == kSkinClassic || gSkin.kind == kSkinThemed)
-        DrawPlainSelection(dc, x, y, active);
+void DrawSelectionFrame(const PanelCanvas& c, int x, int y, bool active) {
+    const SkinInfo& skin = c.skin;
+    if (skin.kind == kSkinClassic || skin.kind == kSkinThemed)
+        DrawPlainSelection(c.dc, skin, x, y, active);
     else
-        DrawNineGrid(dc, x, y, gSkin.selectWidth, gSkin.selectHeight, gSkin.selectImages, kMaskedSelection, active);
+        DrawNineGrid(c.dc, skin, x, y, skin.selectWidth, skin.selectHeight, skin.selectImages, kMaskedSelection,
+                     active);
 }
 
-void DrawFrame(int x, int y, bool active) {
-    HDC dc = gPanel.backBuffer.dc;
-    if (!dc) return;
-    if (gPanel.frame.dc)
-        BitBlt(dc, x, y, gSkin.panelWidth, gSkin.panelHeight, gPanel.frame.dc, active ? 0 : gSkin.panelWidth, 0,
-               SRCCOPY);
-    if (gPanel.selection.dc) {
-        const int top = CursorTop(gSkin.selectTop, gView.cursorRow, gSkin.itemCount, gSkin.itemHeight);
-        const bool activeCursor = active || Option(gSettings, kOptActiveCursorAlways);
-        BlitImage(dc, x + gSkin.selectLeft, y + top, gSkin.selectWidth, gSkin.selectHeight, gPanel.selection.dc,
-                  activeCursor ? 0 : gSkin.selectWidth, 0, (gSkin.resizeFlags & kMaskedSelection) != 0);
+namespace {
+
+void FillSurface(const Surface& s, ColorRef color) {
+    if (!s.dc) return;
+    OwnedBrush brush(CreateSolidBrush(color));
+    RECT r{0, 0, s.width, s.height};
+    FillRect(s.dc, &r, brush.Get());
+}
+
+PanelCanvas CanvasOn(const PanelCanvas& c, HDC dc) {
+    return PanelCanvas{dc,
+                       c.skin,
+                       c.settings,
+                       c.active,
+                       c.icons,
+                       c.arrows,
+                       c.captionWindow,
+                       c.iconScratch,
+                       c.arrowScratch,
+                       c.rowScratch,
+                       c.drivesRowTip};
+}
+
+}  // namespace
+
+void PredrawVariants(const PanelCanvas& c, const Surface& frame, const Surface& selection) {
+    FillSurface(frame, c.skin.transparentColor);
+    FillSurface(selection, c.skin.transparentColor);
+    if (frame.dc) {
+        const PanelCanvas on = CanvasOn(c, frame.dc);
+        DrawPanelFrame(on, 0, 0, true);
+        DrawPanelFrame(on, c.skin.panelWidth, 0, false);
+    }
+    if (selection.dc) {
+        const PanelCanvas on = CanvasOn(c, selection.dc);
+        DrawSelectionFrame(on, 0, 0, true);
+        DrawSelectionFrame(on, c.skin.selectWidth, 0, false);
     }
 }
 
-void DrawSeparatorRow(HDC dc, int x, int y, int w, int h) {
+void DrawFrame(const PanelCanvas& c, HDC frame, HDC selection, int x, int y, int cursorRow) {
+    const SkinInfo& skin = c.skin;
+    if (!c.dc) return;
+    if (frame) BitBlt(c.dc, x, y, skin.panelWidth, skin.panelHeight, frame, c.active ? 0 : skin.panelWidth, 0, SRCCOPY);
+    if (selection) {
+        const int top = CursorTop(skin.selectTop, cursorRow, skin.itemCount, skin.itemHeight);
+        const bool activeCursor = c.active || Option(c.settings, kOptActiveCursorAlways);
+        BlitImage(c.dc, x + skin.selectLeft, y + top, skin.selectWidth, skin.selectHeight, selection,
+                  activeCursor ? 0 : skin.selectWidth, 0, (skin.resizeFlags & kMaskedSelection) != 0,
+                  skin.transparentColor);
+    }
+}
+
+void DrawSeparatorRow(HDC dc, const SkinInfo& skin, int x, int y, int w, int h) {
     if (!dc) return;
-    if (gSkin.kind == kSkinClassic) {
-        RECT r{x + gSkin.separatorMarginLeft, y + (h - 2) / 2, x + w - gSkin.separatorMarginRight, y + (h - 2) / 2 + 2};
+    if (skin.kind == kSkinClassic) {
+        RECT r{x + skin.separatorMarginLeft, y + (h - 2) / 2, x + w - skin.separatorMarginRight, y + (h - 2) / 2 + 2};
         if (r.right > r.left) DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT | BF_MIDDLE);
         return;
     }
-    const GridImage images[3] = {ToGrid(gSkin.separatorLeft), ToGrid(gSkin.separatorMiddle),
-                                 ToGrid(gSkin.separatorRight)};
-    const SkinImage* slots[3] = {&gSkin.separatorLeft, &gSkin.separatorMiddle, &gSkin.separatorRight};
+    const GridImage images[3] = {ToGrid(skin.separatorLeft), ToGrid(skin.separatorMiddle), ToGrid(skin.separatorRight)};
+    const SkinImage* slots[3] = {&skin.separatorLeft, &skin.separatorMiddle, &skin.separatorRight};
     GridPiece pieces[3];
-    const int n = PlanSeparator(images, gSkin.separatorFlags, gSkin.separatorMarginLeft, gSkin.separatorMarginRight, x,
-                                y, w, h, pieces);
+    const int n = PlanSeparator(images, skin.separatorFlags, skin.separatorMarginLeft, skin.separatorMarginRight, x, y,
+                                w, h, pieces);
     const KRect visible = SurfaceBounds(dc);
-    if (gSkin.separatorFlags & kStretchMask) SetStretchBltMode(dc, COLORONCOLOR);
+    if (skin.separatorFlags & kStretchMask) SetStretchBltMode(dc, COLORONCOLOR);
     for (int i = 0; i < n; ++i) {
-        const bool masked = pieces[i].mode != PieceMode::kStretch;
-        DrawPiece(dc, pieces[i], *slots[pieces[i].slot], visible, true, masked);
+        // Everything but a stretched middle is masked.
+        const PieceDraw d{dc, visible, true, pieces[i].mode != PieceMode::kStretch, skin.transparentColor};
+        DrawPiece(d, pieces[i], *slots[pieces[i].slot]);
     }
 }
 
-void DrawItemRow(const PanelItem* item, int x, int y, int style, int level) {
-    HDC dc = gPanel.backBuffer.dc;
-    if (!dc || !item) return;
+void DrawItemRow(const PanelCanvas& c, const PanelItem& item, int x, int y, int style, int level) {
+    HDC dc = c.dc;
+    if (!dc) return;
+    const SkinInfo& skin = c.skin;
+    const Settings& settings = c.settings;
     const bool selected = IsSelectedStyle(style);
-    const bool gradient = Option(gSettings, kOptGradient) && !(style & (kStyleCursorRow | kStyleInactiveRow));
+    const bool gradient = Option(settings, kOptGradient) && !(style & (kStyleCursorRow | kStyleInactiveRow));
+    const bool simd = settings.mmxAvailable != 0;
 
     RowLayoutInput in{};
     in.x = x;
     in.y = y;
     in.style = style;
-    in.depth = static_cast<int32_t>(item->depth);
-    in.itemIndent = gSkin.itemIndent;
-    in.itemWidth = gSkin.itemWidth;
-    in.itemHeight = gSkin.itemHeight;
-    in.itemMargin = gSkin.itemMargin;
-    in.iconSize = gSkin.iconSize;
-    in.arrowWidth = gSkin.arrowWidth;
-    in.arrowHeight = gSkin.arrowHeight;
-    in.indentOption = IndentOption();
-    in.noIcons = Option(gSettings, kOptNoIcons);
-    in.noText = Option(gSettings, kOptNoText);
+    in.depth = static_cast<int32_t>(item.depth);
+    in.itemIndent = skin.itemIndent;
+    in.itemWidth = skin.itemWidth;
+    in.itemHeight = skin.itemHeight;
+    in.itemMargin = skin.itemMargin;
+    in.iconSize = skin.iconSize;
+    in.arrowWidth = skin.arrowWidth;
+    in.arrowHeight = skin.arrowHeight;
+    in.indentOption = IndentOption(settings);
+    in.noIcons = Option(settings, kOptNoIcons);
+    in.noText = Option(settings, kOptNoText);
     in.hasArrow =
-        Option(gSettings, kOptFoldersInPanel) && Option(gSettings, kOptFolderArrow) && (item->flags & kItemFolder);
+        Option(settings, kOptFoldersInPanel) && Option(settings, kOptFolderArrow) && (item.flags & kItemFolder);
     const RowLayout row = LayoutRow(in);
 
-    if (IsSeparator(item)) {
-        const int sx = gSkin.itemLeft + row.shift, w = gSkin.itemWidth - row.shift;
+    if (IsSeparator(&item)) {
+        const int sx = skin.itemLeft + row.shift, w = skin.itemWidth - row.shift;
         if (gradient)
-            DrawFaded(dc, sx, y, w, gSkin.itemHeight, gPanel.rowScratch, level + 64,
-                      [&](HDC target, int tx, int ty) { DrawSeparatorRow(target, tx, ty, w, gSkin.itemHeight); });
+            DrawFaded(dc, sx, y, w, skin.itemHeight, c.rowScratch, simd, level + 64,
+                      [&](HDC target, int tx, int ty) { DrawSeparatorRow(target, skin, tx, ty, w, skin.itemHeight); });
         else
-            DrawSeparatorRow(dc, sx, y, w, gSkin.itemHeight);
+            DrawSeparatorRow(dc, skin, sx, y, w, skin.itemHeight);
         return;
     }
 
-    const bool open = (item->flags & kItemOpen) != 0;
+    const bool open = (item.flags & kItemOpen) != 0;
     if (!in.noIcons) {
-        const int index = open ? item->openIconIndex : item->iconIndex;
+        const int index = open ? item.openIconIndex : item.iconIndex;
         if (gradient && index >= 0)
-            DrawFaded(dc, row.iconX, row.iconY, gSkin.iconSize, gSkin.iconSize, gPanel.iconScratch, level,
-                      [&](HDC target, int tx, int ty) { DrawIcon(target, tx, ty, index, false); });
+            DrawFaded(dc, row.iconX, row.iconY, skin.iconSize, skin.iconSize, c.iconScratch, simd, level,
+                      [&](HDC target, int tx, int ty) { DrawIcon(c, target, tx, ty, index, false); });
         else
-            DrawIcon(dc, row.iconX, row.iconY, index, !selected);
+            DrawIcon(c, dc, row.iconX, row.iconY, index, !selected);
     }
     if (in.hasArrow) {
         const int index = (open ? 1 : 0) + (selected ? 0 : 2);
         if (gradient)
-            DrawFaded(dc, row.arrowX, row.arrowY, gSkin.arrowWidth, gSkin.arrowHeight, gPanel.arrowScratch, level,
-                      [&](HDC target, int tx, int ty) { DrawArrow(target, tx, ty, index, false); });
+            DrawFaded(dc, row.arrowX, row.arrowY, skin.arrowWidth, skin.arrowHeight, c.arrowScratch, simd, level,
+                      [&](HDC target, int tx, int ty) { DrawArrow(c, target, tx, ty, index, false); });
         else
-            DrawArrow(dc, row.arrowX, row.arrowY, index, !selected);
+            DrawArrow(c, dc, row.arrowX, row.arrowY, index, !selected);
     }
     if (in.noText) return;
 
-    const SkinFont& skinFont = selected ? gSkin.selectedItemFont : gSkin.otherItemFont;
+    const SkinFont& skinFont = selected ? skin.selectedItemFont : skin.otherItemFont;
     ColorRef color = skinFont.color, shadow = skinFont.shadowColor;
     if (!selected && gradient) {
-        color = MixColor(gSkin.backColor, color, level + 32);
-        shadow = MixColor(gSkin.backColor, shadow, level + 32);
+        color = MixColor(skin.backColor, color, level + 32);
+        shadow = MixColor(skin.backColor, shadow, level + 32);
     }
     OwnedSelection itemFont;
     if (skinFont.font) itemFont = SelectedObject(dc, skinFont.font);
     UINT flags = DT_SINGLELINE | DT_END_ELLIPSIS;
-    if (!Option(gSettings, kOptAccelerators)) flags |= DT_NOPREFIX;
+    if (!Option(settings, kOptAccelerators)) flags |= DT_NOPREFIX;
     RECT measure{0, 0, 0, 0};
-    DrawTextA(dc, item->name, -1, &measure, (flags & DT_NOPREFIX) | DT_SINGLELINE | DT_CALCRECT);
+    DrawTextA(dc, item.name, -1, &measure, (flags & DT_NOPREFIX) | DT_SINGLELINE | DT_CALCRECT);
     const int textW = measure.right - measure.left, textH = measure.bottom - measure.top;
-    RECT box{row.textLeft, y + (gSkin.itemHeight - textH) / 2, row.textRight,
-             y + (gSkin.itemHeight - textH) / 2 + textH};
+    RECT box{row.textLeft, y + (skin.itemHeight - textH) / 2, row.textRight, y + (skin.itemHeight - textH) / 2 + textH};
     // The no-tooltips option also switches off a tooltip that was active when it was set.
-    if (selected) {
-        if (!Option(gSettings, kOptNoTooltips))
+    if (selected && c.drivesRowTip) {
+        if (!Option(settings, kOptNoTooltips))
             SetRowTipActive(box.right - box.left < textW);
         else if (gPanel.rowTipActive)
             SetRowTipActive(false);
@@ -481,73 +543,101 @@ void DrawItemRow(const PanelItem* item, int x, int y, int style, int level) {
         RECT s = box;
         OffsetRect(&s, 1, 1);
         SetTextColor(dc, shadow);
-        DrawTextA(dc, item->name, -1, &s, flags);
+        DrawTextA(dc, item.name, -1, &s, flags);
     }
     SetTextColor(dc, color);
-    DrawTextA(dc, item->name, -1, &box, flags);
+    DrawTextA(dc, item.name, -1, &box, flags);
 }
 
-void DrawItems() {
-    HDC dc = gPanel.backBuffer.dc;
-    const int count = ItemCount(gItems.head);
+void DrawItems(const PanelCanvas& c, const RowsToShow& rows) {
+    HDC dc = c.dc;
+    const SkinInfo& skin = c.skin;
+    const int count = ItemCount(rows.head);
     if (!dc || count == 0) return;
-    if (gView.currentIndex >= count || gView.currentIndex < 0) gView.currentIndex = 0;
 
-    int32_t offset = 0;
-    if (Option(gSettings, kOptAnimateScroll) && gView.scrollStart != 0)
-        offset = ScaledInterpolate(gView.scrollLength, static_cast<int32_t>(gView.scrollNow - gView.scrollStart), 0,
-                                   gView.scrollDistance);
-    const int32_t displacement = gView.scrollDirection == 1 ? -offset : offset;
-
-    ClipScope clip(dc, gSkin.itemLeft, gSkin.itemTop, gSkin.itemLeft + gSkin.itemWidth + gSkin.itemIndent,
-                   gSkin.itemTop + gSkin.itemCount * gSkin.itemHeight);
+    ClipScope clip(dc, skin.itemLeft, skin.itemTop, skin.itemLeft + skin.itemWidth + skin.itemIndent,
+                   skin.itemTop + skin.itemCount * skin.itemHeight);
     const int oldMode = SetBkMode(dc, TRANSPARENT);
 
-    const bool active = gMarkers.active != 0;
     int selectedStyle, startLevel;
-    if (Option(gSettings, kOptActiveCursorAlways)) {
+    if (Option(c.settings, kOptActiveCursorAlways)) {
         selectedStyle = kStyleCursorRow;
         startLevel = 192;
     } else {
-        selectedStyle = active ? (gView.scrollStart ? 0 : kStyleCursorRow) : kStyleInactiveRow;
-        startLevel = active ? 192 : 128;
+        selectedStyle = c.active ? (rows.sliding ? 0 : kStyleCursorRow) : kStyleInactiveRow;
+        startLevel = c.active ? 192 : 128;
     }
-    if (offset != 0) selectedStyle |= kStyleScrolling;
-    const int otherStyle = offset != 0 ? kStyleScrolling : 0;
+    if (rows.displacement != 0) selectedStyle |= kStyleScrolling;
+    const int otherStyle = rows.displacement != 0 ? kStyleScrolling : 0;
 
     RowPlanInput in{};
     in.itemTotal = count;
-    in.current = gView.currentIndex;
-    in.cursorRow = gView.cursorRow;
-    in.rowCount = gSkin.itemCount;
-    in.itemTop = gSkin.itemTop;
-    in.itemHeight = gSkin.itemHeight;
-    in.noLoop = Option(gSettings, kOptNoLoop);
-    in.displacement = displacement;
+    in.current = rows.current;
+    in.cursorRow = rows.cursorRow;
+    in.rowCount = skin.itemCount;
+    in.itemTop = skin.itemTop;
+    in.itemHeight = skin.itemHeight;
+    in.noLoop = Option(c.settings, kOptNoLoop);
+    in.displacement = rows.displacement;
     in.startLevel = startLevel;
     // Room for every row the plan can give, however many rows the panel has.
-    std::vector<PlannedRow> rows;
+    std::vector<PlannedRow> planned;
     // Walk the list once instead of searching it for every row.
     std::vector<const PanelItem*> byIndex;
     try {
-        rows.resize(static_cast<size_t>(RowPlanCapacity(gSkin.itemCount)));
+        planned.resize(static_cast<size_t>(RowPlanCapacity(skin.itemCount)));
         byIndex.reserve(static_cast<size_t>(count));
-        for (const PanelItem* p = gItems.head; p; p = p->next) byIndex.push_back(p);
+        for (const PanelItem* p = rows.head; p; p = p->next) byIndex.push_back(p);
     } catch (const std::bad_alloc&) {
         byIndex.clear();
     }
-    const int n = PlanRows(in, rows.data(), static_cast<int>(rows.size()));
+    const int n = PlanRows(in, planned.data(), static_cast<int>(planned.size()));
     for (int i = 0; i < n; ++i) {
-        const PanelItem* item =
-            rows[i].item < static_cast<int>(byIndex.size()) ? byIndex[rows[i].item] : ItemAt(gItems.head, rows[i].item);
-        DrawItemRow(item, gSkin.itemLeft, rows[i].y, rows[i].isCurrent ? selectedStyle : otherStyle, rows[i].level);
+        const PanelItem* item = planned[i].item < static_cast<int>(byIndex.size())
+                                    ? byIndex[planned[i].item]
+                                    : NthItem(rows.head, planned[i].item);
+        if (item)
+            DrawItemRow(c, *item, skin.itemLeft, planned[i].y, planned[i].isCurrent ? selectedStyle : otherStyle,
+                        planned[i].level);
     }
     SetBkMode(dc, oldMode);
 }
 
+PanelCanvas LivePanelCanvas(bool active) {
+    return PanelCanvas{gPanel.backBuffer.dc,
+                       gSkin,
+                       gSettings,
+                       active,
+                       gItems.panelImages.Get(),
+                       gItems.arrowImages.Get(),
+                       gWindows.panel,
+                       gPanel.iconScratch,
+                       gPanel.arrowScratch,
+                       gPanel.rowScratch,
+                       true};
+}
+
+RowsToShow LiveRows() {
+    // An empty list keeps the index: it is the position restored for the items still to come.
+    const int count = ItemCount(gItems.head);
+    if (gPanel.backBuffer.dc && count > 0 && (gView.currentIndex >= count || gView.currentIndex < 0))
+        gView.currentIndex = 0;
+    int32_t offset = 0;
+    if (Option(gSettings, kOptAnimateScroll) && gView.scrollStart != 0)
+        offset = ScaledInterpolate(gView.scrollLength, static_cast<int32_t>(gView.scrollNow - gView.scrollStart), 0,
+                                   gView.scrollDistance);
+    return RowsToShow{gItems.head, gView.currentIndex, gView.cursorRow, gView.scrollDirection == 1 ? -offset : offset,
+                      gView.scrollStart != 0};
+}
+
+void ComposePanel(bool active) {
+    const PanelCanvas canvas = LivePanelCanvas(active);
+    DrawFrame(canvas, gPanel.frame.dc, gPanel.selection.dc, 0, 0, gView.cursorRow);
+    DrawItems(canvas, LiveRows());
+}
+
 void RedrawPanel(HWND window) {
-    DrawFrame(0, 0, gMarkers.active != 0);
-    DrawItems();
+    ComposePanel(gMarkers.active != 0);
     if (window) {
         InvalidateRect(window, nullptr, FALSE);
         UpdateWindow(window);

@@ -108,8 +108,7 @@ void LayoutPanel(HWND window, const char* skinName) {
     if (Option(gSettings, kOptGradient) && gSkin.kind != kSkinClassic && background.dc)
         gSkin.backColor = AverageColor(background.dc, (background.width - 3) / 2, (background.height - 3) / 2, 3);
 
-    DrawFrame(0, 0, gMarkers.active != 0);
-    DrawItems();
+    ComposePanel(gMarkers.active != 0);
     gPanel.built = true;
 }
 

@@ -69,20 +69,13 @@ void DestroySurface(Surface& s) { s = Surface{}; }
 
 namespace {
 
-void FillSurface(const Surface& s, ColorRef color) {
-    if (!s.dc) return;
-    OwnedBrush brush(CreateSolidBrush(color));
-    RECT r{0, 0, s.width, s.height};
-    FillRect(s.dc, &r, brush.Get());
-}
-
 // Without layered windows the transparent colour is cut out of the window.
 void ShapeWindow(HWND window) {
     if (!gSkin.hasTransparentColor || !gPanel.backBuffer.dc) {
         SetWindowRgn(window, nullptr, TRUE);
         return;
     }
-    DrawFrame(0, 0, gMarkers.active != 0);
+    DrawFrame(LivePanelCanvas(gMarkers.active != 0), gPanel.frame.dc, gPanel.selection.dc, 0, 0, gView.cursorRow);
     gPanel.region.Reset(RegionFromBitmap(gPanel.backBuffer.bitmap, gSkin.transparentColor));
     if (!gPanel.region) {
         gSkin.hasTransparentColor = 0;
@@ -119,16 +112,7 @@ void CreateSurfaces(HWND window) {
         gPanel.backBufferFont = SelectedObject(gPanel.backBuffer.dc, gRebuild.smallFont.Get());
     gView.cursorRow = gSkin.itemCount / 2;
 
-    FillSurface(gPanel.frame, gSkin.transparentColor);
-    FillSurface(gPanel.selection, gSkin.transparentColor);
-    if (gPanel.frame.dc) {
-        DrawPanelFrame(gPanel.frame.dc, 0, 0, true);
-        DrawPanelFrame(gPanel.frame.dc, w, 0, false);
-    }
-    if (gPanel.selection.dc) {
-        DrawSelectionFrame(gPanel.selection.dc, 0, 0, true);
-        DrawSelectionFrame(gPanel.selection.dc, gSkin.selectWidth, 0, false);
-    }
+    PredrawVariants(LivePanelCanvas(gMarkers.active != 0), gPanel.frame, gPanel.selection);
 
     if (LayeredAvailable())
         ApplyTransparency(window, gMarkers.active != 0);

@@ -62,8 +62,7 @@ void ShowPanel(HWND window, HWND target, bool byMouse) {
     PlacePanel(window, byMouse);
 
     gMarkers.active = 1;
-    DrawFrame(0, 0, true);
-    DrawItems();
+    ComposePanel(true);
 
     const bool fade = !wasVisible && Option(gSettings, kOptFadeIn);
     if (fade) PrepareShowFade(window);

@@ -112,7 +112,7 @@ TEST_F(PrimitivesTest, TiledPiecesRepeatFromTheTopLeftWithPartialTiles) {
     SetPixel(bg.dc, 0, 0, RGB(255, 0, 0));
     SetPixel(bg.dc, 0, 1, RGB(255, 0, 0));
     set.images[kSlotBackground] = bg;
-    DrawNineGrid(dst.dc, 5, 4, 31, 21, set, 0x100, true);
+    DrawNineGrid(dst.dc, gSkin, 5, 4, 31, 21, set, 0x100, true);
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 40; ++x) {
             COLORREF want = RGB(0, 0, 0);
@@ -120,7 +120,7 @@ TEST_F(PrimitivesTest, TiledPiecesRepeatFromTheTopLeftWithPartialTiles) {
             ASSERT_TRUE(SameRgb(GetPixel(dst.dc, x, y), want)) << x << "," << y;
         }
     // The inactive frame.
-    DrawNineGrid(dst.dc, 0, 0, 40, 30, set, 0x100, false);
+    DrawNineGrid(dst.dc, gSkin, 0, 0, 40, 30, set, 0x100, false);
     EXPECT_TRUE(SameRgb(GetPixel(dst.dc, 39, 29), RGB(0, 0, 90)));
     DestroySurface(dst);
 }
@@ -138,10 +138,10 @@ TEST_F(PrimitivesTest, DegenerateSkinsNeitherHangNorWriteOutside) {
     set.images[kSlotBottomRight] = MakeImage(2, 4, 4, RGB(0, 0, 201), RGB(0, 0, 0));
     set.images[kSlotBottomRight].width = 2000000000;
     const DWORD start = GetTickCount();
-    DrawNineGrid(dst.dc, 10, 10, 2000000000, 2000000000, set, 0x100, true);  // huge: clipped to the surface
-    DrawNineGrid(dst.dc, 10, 10, 20, 20, set, 0x100, true);
-    DrawNineGrid(dst.dc, 10, 10, 0, 20, set, 0x100, true);
-    DrawNineGrid(dst.dc, 10, 10, -20, -20, set, 0x100, true);
+    DrawNineGrid(dst.dc, gSkin, 10, 10, 2000000000, 2000000000, set, 0x100, true);  // huge: clipped to the surface
+    DrawNineGrid(dst.dc, gSkin, 10, 10, 20, 20, set, 0x100, true);
+    DrawNineGrid(dst.dc, gSkin, 10, 10, 0, 20, set, 0x100, true);
+    DrawNineGrid(dst.dc, gSkin, 10, 10, -20, -20, set, 0x100, true);
     EXPECT_LT(GetTickCount() - start, 10000u);  // no tile loop over the huge sizes
     // The one-pixel middle-left piece tiled down its column, inside the rectangle only.
     EXPECT_TRUE(SameRgb(GetPixel(dst.dc, 10, 20), RGB(0, 0, 200)));
@@ -159,7 +159,7 @@ TEST_F(PrimitivesTest, TheOverlayIsMaskedAndCentred) {
     SetPixel(ov.dc, 0, 0, RGB(255, 0, 255));
     ov.align = kAlignHCenter | kAlignVCenter;
     set.images[kSlotOverlay] = ov;
-    DrawNineGrid(dst.dc, 0, 0, 20, 20, set, 0x100, true);
+    DrawNineGrid(dst.dc, gSkin, 0, 0, 20, 20, set, 0x100, true);
     EXPECT_TRUE(SameRgb(GetPixel(dst.dc, 8, 8), RGB(7, 7, 7)));  // the keyed corner
     EXPECT_TRUE(SameRgb(GetPixel(dst.dc, 9, 8), RGB(0, 99, 0)));
     EXPECT_TRUE(SameRgb(GetPixel(dst.dc, 11, 11), RGB(0, 99, 0)));
