@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -93,6 +94,35 @@ private:
     bool failed_ = false;
 };
 
+// The files the order file has already named in this scan, by their line, so
+// that a line written again is copied instead of looked up again. Directories
+// are not for it: their items may own a scanned content.
+class RepeatedLines {
+public:
+    const PanelItem* Find(const char* line) const {
+        if (failed_ || names_.empty()) return nullptr;
+        try {
+            const auto it = names_.find(line);
+            return it == names_.end() ? nullptr : it->second;
+        } catch (...) {
+            return nullptr;
+        }
+    }
+    void Remember(const char* line, const PanelItem* item) {
+        if (failed_) return;
+        try {
+            names_.emplace(line, item);
+        } catch (...) {
+            failed_ = true;  // out of memory: every line is looked up
+            names_.clear();
+        }
+    }
+
+private:
+    std::unordered_map<std::string, const PanelItem*> names_;
+    bool failed_ = false;
+};
+
 // The listing shows shortcuts and directories; with kOptAllFiles every file.
 bool PassesShortcutFilter(const ListedEntry& entry) {
     if (Option(gSettings, kOptAllFiles) || (entry.attributes & FILE_ATTRIBUTE_DIRECTORY)) return true;
@@ -114,7 +144,7 @@ struct EntryFacts {
 
 // AddItem that hands back the appended record, or null. facts is null when
 // nothing is known about the entry yet.
-PanelItem* AppendNewItem(PanelItem** head, PanelItem* parent, const char* folder, const char* entry,
+PanelItem* AppendNewItem(ItemAppender& list, PanelItem* parent, const char* folder, const char* entry,
                          const EntryFacts* facts) {
     const bool separator = IsSeparatorLine(entry);
     PanelItem item{};
@@ -157,7 +187,7 @@ PanelItem* AppendNewItem(PanelItem** head, PanelItem* parent, const char* folder
         item.depth = parent->depth + 1;
     }
 
-    PanelItem* appended = AppendItem(head, item);
+    PanelItem* appended = list.Append(item);
     if (!appended || !directory || !Option(gSettings, kOptFoldersInPanel)) return appended;
 
     if (Option(gSettings, kOptScanFoldersAtStart) && !parent) ScanFolder(&appended->children, appended, appended->path);
@@ -213,12 +243,26 @@ void LookUpSystemImageLists() {
 
 bool AddItem(PanelItem** head, PanelItem* parent, const char* folder, const char* entry) {
     if (!head || !folder || !entry) return false;
-    return AppendNewItem(head, parent, folder, entry, nullptr) != nullptr;
+    ItemAppender list(head);
+    return AppendNewItem(list, parent, folder, entry, nullptr) != nullptr;
 }
 
 bool ScanFolder(PanelItem** head, PanelItem* parent, const char* folder) {
     if (!head || !folder || !*folder || !PathExists(folder)) return false;
     SeenNames seen(*head);
+    RepeatedLines repeats;
+    ItemAppender list(head);
+    auto added = [&](PanelItem* item) {
+        if (item) {
+            seen.SetHead(*head);
+            seen.Add(item);
+        }
+        return item;
+    };
+    auto take = [&](const char* entry, const EntryFacts* facts) {
+        return added(AppendNewItem(list, parent, folder, entry, facts));
+    };
+    auto takeCopy = [&](const PanelItem& same) { return added(list.Append(same)); };
 
     char orderFile[kPathSize];
     if (JoinPath(folder, kOrderFileName, orderFile, sizeof orderFile) && PathExists(orderFile)) {
@@ -228,23 +272,27 @@ bool ScanFolder(PanelItem** head, PanelItem* parent, const char* folder) {
         bool tooLong;
         while (reader.Next(entry, sizeof entry, &tooLong)) {
             if (tooLong || !entry[0]) continue;
-            PanelItem* item = nullptr;
             if (IsSeparatorLine(entry)) {
-                item = AppendNewItem(head, parent, folder, entry, nullptr);
-            } else {
-                // A file name never holds wildcards; as a search pattern it would
-                // find some other file and make an item that cannot start.
-                if (HasWildcard(entry) || !JoinPath(folder, entry, path, sizeof path)) continue;
-                WIN32_FIND_DATAA found;
-                OwnedFind search(FindFirstFileA(path, &found));
-                if (!search) continue;  // the name no longer exists
-                const EntryFacts facts{found.dwFileAttributes, found.ftLastWriteTime};
-                item = AppendNewItem(head, parent, folder, entry, &facts);
+                take(entry, nullptr);
+                continue;
             }
-            if (item) {
-                seen.SetHead(*head);
-                seen.Add(item);
+            // A file name never holds wildcards; as a search pattern it would
+            // find some other file and make an item that cannot start.
+            if (HasWildcard(entry)) continue;
+            if (!JoinPath(folder, entry, path, sizeof path)) continue;
+            const char* name = entry;
+            // A line written again gives one more item like the first, without
+            // asking the file system and the shell again.
+            if (const PanelItem* same = repeats.Find(name)) {
+                takeCopy(*same);
+                continue;
             }
+            WIN32_FIND_DATAA found;
+            OwnedFind search(FindFirstFileA(path, &found));
+            if (!search) continue;  // the name no longer exists
+            const EntryFacts facts{found.dwFileAttributes, found.ftLastWriteTime};
+            const PanelItem* item = take(name, &facts);
+            if (item && !(facts.attributes & FILE_ATTRIBUTE_DIRECTORY)) repeats.Remember(name, item);
         }
     }
 
@@ -255,10 +303,7 @@ bool ScanFolder(PanelItem** head, PanelItem* parent, const char* folder) {
         if (entry.attributes & FILE_ATTRIBUTE_HIDDEN) continue;
         if (!PassesShortcutFilter(entry) || seen.Contains(entry.name)) continue;
         const EntryFacts facts{entry.attributes, entry.lastWrite};
-        if (PanelItem* item = AppendNewItem(head, parent, folder, entry.name, &facts)) {
-            seen.SetHead(*head);
-            seen.Add(item);
-        }
+        take(entry.name, &facts);
     }
 
     if (Option(gSettings, kOptSort)) SortItems(head, CurrentSortKey());

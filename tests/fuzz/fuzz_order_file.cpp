@@ -59,10 +59,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         item.lastWriteTime = {static_cast<uint32_t>(index * 7 % 5), 0};
         // Alternate between the places a list grows and shrinks.
         const int count = ItemCount(head);
-        switch (index % 4) {
+        switch (index % 5) {
             case 0:
                 AppendItem(&head, item);
                 break;
+            case 4: {
+                ItemAppender appender(&head);
+                appender.Append(item);
+                appender.Append(item);
+                break;
+            }
             case 1:
                 InsertItemAt(&head, 0, item);
                 break;

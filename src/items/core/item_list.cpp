@@ -51,6 +51,14 @@ PanelItem* AppendItem(PanelItem** head, const PanelItem& source) {
     return item;
 }
 
+ItemAppender::ItemAppender(PanelItem** head) : head_(head), last_(LastItem(*head)) {}
+
+PanelItem* ItemAppender::Append(const PanelItem& source) {
+    PanelItem* item = last_ ? InsertItemAfter(last_, source) : AppendItem(head_, source);
+    if (item) last_ = item;
+    return item;
+}
+
 PanelItem* InsertItemAt(PanelItem** head, int index, const PanelItem& source) {
     PanelItem* at = index >= 0 ? ItemAt(*head, index) : nullptr;
     if (!at) return index < 0 ? nullptr : AppendItem(head, source);

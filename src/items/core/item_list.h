@@ -62,6 +62,19 @@ inline bool IsOpenFolder(const PanelItem* item) {
 // when the record cannot be allocated.
 PanelItem* AppendItem(PanelItem** head, const PanelItem& source);
 
+// AppendItem for building a long list: remembers the list's last item, so each
+// append costs the same however long the list has grown (AppendItem walks
+// from the head). Nothing else may change the list while it appends.
+class ItemAppender {
+public:
+    explicit ItemAppender(PanelItem** head);
+    PanelItem* Append(const PanelItem& source);
+
+private:
+    PanelItem** head_;
+    PanelItem* last_;
+};
+
 // As AppendItem when index is not below the count; otherwise the copy is
 // linked before the item at index. Inserting before the first item moves its
 // headSlot (and the slot's contents) to the new item and updates the head and
