@@ -276,9 +276,9 @@ bool ScanFolder(PanelItem** head, PanelItem* parent, const char* folder) {
                 take(entry, nullptr);
                 continue;
             }
-            // A file name never holds wildcards; as a search pattern it would
-            // find some other file and make an item that cannot start.
-            if (HasWildcard(entry)) continue;
+            // Only names of this folder's own files; a file name never holds
+            // wildcards, and as a search pattern it would find another file.
+            if (!IsFolderEntryName(entry) || HasWildcard(entry)) continue;
             if (!JoinPath(folder, entry, path, sizeof path)) continue;
             const char* name = entry;
             // A line written again gives one more item like the first, without

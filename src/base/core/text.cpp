@@ -15,10 +15,9 @@ struct BoundedOut {
     }
 };
 
-// CP932 lead bytes: 0x81-0x9F and 0xE0-0xFC.
-bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
-
 }  // namespace
+
+bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 bool GetLine(const char* text, int index, char* out, size_t outSize) {
     BoundedOut o{out, outSize};

@@ -27,6 +27,10 @@ inline void CopyText(char (&out)[N], const char* text) {
     CopyText(out, N, text);
 }
 
+// A CP932 lead byte (0x81-0x9F, 0xE0-0xFC): the next byte belongs to the same
+// character, whatever it looks like.
+bool IsLeadByte(unsigned char c);
+
 // Lower-cases ASCII letters in place, leaving the bytes of double-byte
 // characters alone (their trail bytes may look like letters).
 void LowerAscii(char* text);

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "items/core/item_list.h"
+#include "base/core/text.h"
 
 bool OrderFileReader::Next(char* out, size_t outSize, bool* tooLong) {
     if (out && outSize) out[0] = '\0';
@@ -30,6 +31,24 @@ bool OrderFileReader::Next(char* out, size_t outSize, bool* tooLong) {
 }
 
 bool IsSeparatorLine(const char* entry) { return entry && std::strcmp(entry, kSeparatorEntry) == 0; }
+
+bool IsFolderEntryName(const char* entry) {
+    if (!entry || !*entry) return false;
+    // Windows drops trailing dots and spaces from a name, so these reduce
+    // to "", "." or "..".
+    bool onlyDots = true;
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(entry); *p; ++p) {
+        // The trail byte of a double-byte character may be 0x5C, '\\'.
+        if (IsLeadByte(*p) && p[1]) {
+            ++p;
+            onlyDots = false;
+            continue;
+        }
+        if (*p == '\\' || *p == '/') return false;
+        if (*p != '.' && *p != ' ') onlyDots = false;
+    }
+    return !onlyDots;
+}
 
 bool JoinPath(const char* folder, const char* entry, char* out, size_t outSize) {
     if (!out || !outSize) return false;

@@ -23,5 +23,12 @@ private:
 // True when the entry is the separator line, compared exactly.
 bool IsSeparatorLine(const char* entry);
 
+// True when the entry can name a file of the order file's own folder: not
+// empty, not made of dots and spaces alone (the system reads those as the
+// folder itself or its parent), and
+// without a path separator. The program never writes any other line, and one
+// that reaches outside the folder must not list, or start, what it names.
+bool IsFolderEntryName(const char* entry);
+
 // "%s\%s" of folder and entry into out; false (out empty) when it does not fit.
 bool JoinPath(const char* folder, const char* entry, char* out, size_t outSize);

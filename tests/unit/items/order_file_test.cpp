@@ -60,6 +60,16 @@ TEST(IsSeparatorLine, ExactMatchOnly) {
     EXPECT_FALSE(IsSeparatorLine(nullptr));
 }
 
+TEST(IsFolderEntryName, OnlyNamesInsideTheFolder) {
+    EXPECT_TRUE(IsFolderEntryName("a.lnk"));
+    EXPECT_TRUE(IsFolderEntryName(".hidden.lnk"));
+    EXPECT_TRUE(IsFolderEntryName("\x95\x5C.lnk"));  // "表": its trail byte is a backslash
+    for (const char* outside : {"", ".", "..", "...", ". .", ".. ", "..\\..\\windows\\system32\\cmd.exe", "sub\\a.lnk",
+                                "C:\\a.lnk", "/a.lnk", "sub/a.lnk", "\x95\x5C\\a.lnk"})
+        EXPECT_FALSE(IsFolderEntryName(outside)) << outside;
+    EXPECT_FALSE(IsFolderEntryName(nullptr));
+}
+
 TEST(JoinPath, FitsOrRefuses) {
     char out[16];
     EXPECT_TRUE(JoinPath("C:\\f", "a.lnk", out, sizeof out));

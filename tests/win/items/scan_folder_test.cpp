@@ -213,6 +213,18 @@ TEST_F(ItemModelTest, JapaneseNamesAreMatchedWithoutFoldingTheirBytes) {
     EXPECT_STREQ(gItems.head->name, "\x83\x41");
 }
 
+TEST_F(ItemModelTest, OrderLinesReachingOutsideTheFolderAreSkipped) {
+    const std::string folder = dir.MakeFolder("shortcuts");
+    dir.MakeFolder("shortcuts\\sub");
+    Link("outside.lnk");
+    LinkIn(folder, "a.lnk");
+    LinkIn(folder + "\\sub", "deep.lnk");
+    dir.Write("shortcuts\\shortcut.ini", "..\\outside.lnk\r\n.\r\n..\r\nsub\\deep.lnk\r\nsub/deep.lnk\r\n" + folder +
+                                             "\\a.lnk\r\n/separator/\r\na.lnk\r\n");
+    ASSERT_TRUE(ScanFolder(&gItems.head, nullptr, folder.c_str()));
+    EXPECT_EQ(TopNames(), (V{"--", "a.lnk", "sub"}));
+}
+
 // A name the ANSI code page cannot hold is listed under its short name, so the
 // item's path opens the file.
 TEST_F(ItemModelTest, UnrepresentableNamesUseTheShortName) {
