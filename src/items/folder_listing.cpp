@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <cwchar>
+#include <string>
 
 bool ToExactAnsi(const wchar_t* name, char* out, int outSize) {
     if (outSize > 0) out[0] = '\0';
@@ -52,4 +53,44 @@ bool FolderListing::Next(ListedEntry& entry) {
         if (taken) return true;
     }
     return false;
+}
+
+namespace {
+
+// The wide form of text, empty when it does not convert.
+std::wstring Wide(const char* text) {
+    const int n = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text, -1, nullptr, 0);
+    if (n <= 1) return std::wstring();
+    std::wstring out(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text, -1, &out[0], n);
+    out.resize(static_cast<size_t>(n - 1));
+    return out;
+}
+
+}  // namespace
+
+bool ShortNameInFolder(const char* folder, const char* entry, char* out, int outSize) {
+    if (outSize > 0) out[0] = '\0';
+    if (!folder || !entry || !*entry) return false;
+    try {
+        std::wstring wideFolder = Wide(folder);
+        const std::wstring wideEntry = Wide(entry);
+        if (wideFolder.empty() || wideEntry.empty()) return false;
+        // Past 259 characters only the "\\?\" form of a full path reaches a file.
+        std::wstring path;
+        if (wideFolder.size() > 2 && wideFolder[1] == L':' && wideFolder[2] == L'\\')
+            path = L"\\\\?\\" + wideFolder;
+        else if (wideFolder.compare(0, 2, L"\\\\") == 0)
+            path = L"\\\\?\\UNC\\" + wideFolder.substr(2);
+        else
+            return false;
+        while (path.back() == L'\\') path.pop_back();  // a folder such as "C:\"
+        path += L"\\" + wideEntry;
+        WIN32_FIND_DATAW data;
+        OwnedFind find(FindFirstFileW(path.c_str(), &data));
+        if (!find || !data.cAlternateFileName[0]) return false;
+        return ToExactAnsi(data.cAlternateFileName, out, outSize);
+    } catch (...) {
+        return false;
+    }
 }

@@ -34,3 +34,9 @@ private:
 // The wide name in the ANSI code page; false when it does not convert exactly
 // or does not fit outSize.
 bool ToExactAnsi(const wchar_t* name, char* out, int outSize);
+
+// The short (8.3) name of the file entry of folder, for a name too long to
+// make a path of at most 259 characters with the folder. False when the file
+// does not exist, the volume keeps no short name, or even that does not fit
+// outSize.
+bool ShortNameInFolder(const char* folder, const char* entry, char* out, int outSize);

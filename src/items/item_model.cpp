@@ -268,7 +268,9 @@ bool ScanFolder(PanelItem** head, PanelItem* parent, const char* folder) {
     if (JoinPath(folder, kOrderFileName, orderFile, sizeof orderFile) && PathExists(orderFile)) {
         OwnedText text(ReadWholeFile(orderFile, nullptr));
         OrderFileReader reader(text.Get());
-        char entry[kPathSize], path[kPathSize];
+        // Room for any one name of the file system, even in double-byte characters.
+        char entry[4 * kPathSize];
+        char shortName[kPathSize], path[kPathSize];
         bool tooLong;
         while (reader.Next(entry, sizeof entry, &tooLong)) {
             if (tooLong || !entry[0]) continue;
@@ -279,8 +281,15 @@ bool ScanFolder(PanelItem** head, PanelItem* parent, const char* folder) {
             // Only names of this folder's own files; a file name never holds
             // wildcards, and as a search pattern it would find another file.
             if (!IsFolderEntryName(entry) || HasWildcard(entry)) continue;
-            if (!JoinPath(folder, entry, path, sizeof path)) continue;
             const char* name = entry;
+            if (!JoinPath(folder, entry, path, sizeof path)) {
+                // Too long for a path: the file opens by its short name, which
+                // is also how the listing lists it.
+                if (!ShortNameInFolder(folder, entry, shortName, sizeof shortName) ||
+                    !JoinPath(folder, shortName, path, sizeof path))
+                    continue;
+                name = shortName;
+            }
             // A line written again gives one more item like the first, without
             // asking the file system and the shell again.
             if (const PanelItem* same = repeats.Find(name)) {

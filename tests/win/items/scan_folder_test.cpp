@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -223,6 +224,33 @@ TEST_F(ItemModelTest, OrderLinesReachingOutsideTheFolderAreSkipped) {
                                              "\\a.lnk\r\n/separator/\r\na.lnk\r\n");
     ASSERT_TRUE(ScanFolder(&gItems.head, nullptr, folder.c_str()));
     EXPECT_EQ(TopNames(), (V{"--", "a.lnk", "sub"}));
+}
+
+// A full path longer than 259 characters cannot be kept, nor started, as it
+// is: the file keeps its place under its short name, or is left out.
+TEST_F(ItemModelTest, ANameTooLongForAPathKeepsItsPlaceUnderItsShortName) {
+    Link("b.lnk");
+    const std::string longName = std::string(246, 'n') + ".lnk";
+    ASSERT_GT(dir.Path().size() + 1 + longName.size(), 259u);
+    std::wstring wide(MAX_PATH, L'\0');
+    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, dir.Path().c_str(), -1, &wide[0], MAX_PATH) - 1));
+    const std::wstring longPath = L"\\\\?\\" + wide + L"\\" + std::wstring(longName.begin(), longName.end());
+    ASSERT_TRUE(CopyFileW((wide + L"\\b.lnk").c_str(), longPath.c_str(), FALSE));
+    dir.Write("shortcut.ini", longName + "\r\nb.lnk\r\n");
+    ASSERT_TRUE(ScanTop());
+    wchar_t shortPath[1024] = L"";
+    GetShortPathNameW(longPath.c_str(), shortPath, 1024);
+    const bool volumeHasShortNames = shortPath[0] && std::wcscmp(shortPath, longPath.c_str()) != 0;
+    if (volumeHasShortNames) {
+        ASSERT_EQ(ItemCount(gItems.head), 2);
+        EXPECT_EQ(TopNames()[1], "b.lnk");
+        EXPECT_STREQ(gItems.head->name, std::string(246, 'n').c_str()) << "the shell's name is the long one";
+    } else {
+        EXPECT_EQ(TopNames(), V{"b.lnk"});
+    }
+    for (const PanelItem* p = gItems.head; p; p = p->next)
+        EXPECT_NE(GetFileAttributesA(p->path), INVALID_FILE_ATTRIBUTES) << p->path;
+    DeleteFileW(longPath.c_str());
 }
 
 // A name the ANSI code page cannot hold is listed under its short name, so the
