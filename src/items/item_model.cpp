@@ -9,6 +9,7 @@
 #include "base/core/text.h"
 #include "base/files.h"
 #include "base/settings_store.h"
+#include "base/text_file.h"
 #include "items/core/image_list_colors.h"
 #include "items/core/order_file.h"
 #include "items/folder_listing.h"
@@ -93,6 +94,14 @@ private:
     std::unordered_set<std::string> names_;
     bool failed_ = false;
 };
+
+// Whether an order-file line names a file of the folder (context).
+bool NamesFileOfFolder(const char* line, const void* context) {
+    char path[kPathSize];
+    return IsFolderEntryName(line) && !HasWildcard(line) &&
+           JoinPath(static_cast<const char*>(context), line, path, sizeof path) &&
+           GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
 
 // The files the order file has already named in this scan, by their line, so
 // that a line written again is copied instead of looked up again. Directories
@@ -266,7 +275,7 @@ bool ScanFolder(PanelItem** head, PanelItem* parent, const char* folder) {
 
     char orderFile[kPathSize];
     if (JoinPath(folder, kOrderFileName, orderFile, sizeof orderFile) && PathExists(orderFile)) {
-        OwnedText text(ReadWholeFile(orderFile, nullptr));
+        OwnedText text(ReadUserTextFile(orderFile, NamesFileOfFolder, folder));
         OrderFileReader reader(text.Get());
         // Room for any one name of the file system, even in double-byte characters.
         char entry[4 * kPathSize];

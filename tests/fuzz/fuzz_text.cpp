@@ -1,5 +1,6 @@
-// Feeds arbitrary bytes through the line, field and number routines and the
-// option-flag parser, with small out-buffers so a missed bound shows at once.
+// Feeds arbitrary bytes through the line, field and number routines, the
+// encoding tests and the option-flag parser, with small out-buffers so a
+// missed bound shows at once.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -8,6 +9,8 @@
 #include "shell/core/command_line.h"
 #include "base/core/option_flags.h"
 #include "base/core/text.h"
+#include "base/core/text_encoding.h"
+#include "items/core/order_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
@@ -36,6 +39,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     OptionFlags again;
     ParseOptionText(stored, again);
     if (std::memcmp(flags, again, sizeof flags) != 0) __builtin_trap();  // the stored text must read back
+
+    // Exact-size copies, so a read past the end is caught.
+    const std::vector<char> raw(data + 1, data + size);
+    size_t mark = 0;
+    EncodingOfMark(raw.data(), raw.size(), &mark);
+    if (mark > raw.size()) __builtin_trap();
+    IsNonAsciiUtf8(raw.data(), raw.size());
+    IsFolderEntryName(text.data());
 
     HasActivationArgument(text.data());
     std::vector<char> copy(text);

@@ -1,4 +1,5 @@
 #include "base/core/text.h"
+#include "base/core/text_encoding.h"
 
 #include <gtest/gtest.h>
 
@@ -109,6 +110,41 @@ TEST(LowerAscii, LeavesDoubleByteCharactersAlone) {
     char text[] = "AbC\x83\x41Z";  // 0x83 0x41 is one CP932 character ("ア"), its trail byte looks like 'A'
     LowerAscii(text);
     EXPECT_STREQ(text, "abc\x83\x41z");
+}
+
+TEST(EncodingOfMark, TheMarkDecidesAndIsSkipped) {
+    size_t mark = 9;
+    EXPECT_EQ(EncodingOfMark("\xEF\xBB\xBF"
+                             "a",
+                             4, &mark),
+              TextEncoding::kUtf8);
+    EXPECT_EQ(mark, 3u);
+    EXPECT_EQ(EncodingOfMark("\xFF\xFE"
+                             "a\0",
+                             4, &mark),
+              TextEncoding::kUtf16Le);
+    EXPECT_EQ(mark, 2u);
+    EXPECT_EQ(EncodingOfMark("\xFE\xFF\0a", 4, &mark), TextEncoding::kUtf16Be);
+    EXPECT_EQ(mark, 2u);
+    // A truncated mark, or CP932 text that starts like one, is no mark.
+    EXPECT_EQ(EncodingOfMark("\xEF\xBB", 2, &mark), TextEncoding::kCodePage);
+    EXPECT_EQ(mark, 0u);
+    EXPECT_EQ(EncodingOfMark("\xFF", 1, &mark), TextEncoding::kCodePage);
+    EXPECT_EQ(EncodingOfMark(nullptr, 0, nullptr), TextEncoding::kCodePage);
+}
+
+TEST(IsNonAsciiUtf8, WellFormedAndNotPlainAscii) {
+    auto utf8 = [](const std::string& s) { return IsNonAsciiUtf8(s.data(), s.size()); };
+    EXPECT_TRUE(utf8("\xE3\x83\xA1\xE3\x83\xA2.lnk"));  // "メモ.lnk"
+    EXPECT_TRUE(utf8("caf\xC3\xA9"));
+    EXPECT_TRUE(utf8("\xF0\x9F\x98\x80"));
+    EXPECT_FALSE(utf8("plain.lnk"));
+    EXPECT_FALSE(utf8("\x83\x81\x83\x82.lnk"));  // the same name in CP932
+    EXPECT_FALSE(utf8("\xC0\xAF"));              // overlong '/'
+    EXPECT_FALSE(utf8("\xED\xA0\x80"));          // a surrogate
+    EXPECT_FALSE(utf8("\xF4\x90\x80\x80"));      // past U+10FFFF
+    EXPECT_FALSE(utf8("\xE3\x83"));              // cut short
+    EXPECT_FALSE(IsNonAsciiUtf8(nullptr, 3));
 }
 
 }  // namespace

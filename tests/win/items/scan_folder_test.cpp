@@ -226,6 +226,23 @@ TEST_F(ItemModelTest, OrderLinesReachingOutsideTheFolderAreSkipped) {
     EXPECT_EQ(TopNames(), (V{"--", "a.lnk", "sub"}));
 }
 
+// Notepad saves UTF-8 today; the names are matched as the user typed them.
+TEST_F(ItemModelTest, OrderFilesSavedAsUtf8OrUtf16ReadAsMeant) {
+    const std::string memo = "\x83\x81\x83\x82.lnk";  // "メモ.lnk" in the code page
+    for (const std::string& n : {memo, std::string("b.lnk"), std::string("c.lnk")}) Link(n);
+    const std::string utf8 = "\xE3\x83\xA1\xE3\x83\xA2.lnk\r\n/separator/\r\nb.lnk\r\n";
+    std::string utf16 = "\xFF\xFE";
+    for (wchar_t c : std::wstring(L"\x30E1\x30E2.lnk\r\n/separator/\r\nb.lnk\r\n")) {
+        utf16 += static_cast<char>(c & 0xFF);
+        utf16 += static_cast<char>(c >> 8);
+    }
+    for (const std::string& text : {utf8, "\xEF\xBB\xBF" + utf8, utf16}) {
+        dir.Write("shortcut.ini", text);
+        ASSERT_TRUE(ScanTop());
+        EXPECT_EQ(TopNames(), (V{memo, "--", "b.lnk", "c.lnk"})) << text;
+    }
+}
+
 // A full path longer than 259 characters cannot be kept, nor started, as it
 // is: the file keeps its place under its short name, or is left out.
 TEST_F(ItemModelTest, ANameTooLongForAPathKeepsItsPlaceUnderItsShortName) {
