@@ -1,11 +1,17 @@
 #pragma once
 // The applications over which the panel never appears: "forbiden.ini" in the
-// program folder, one executable path a line, held whole in memory from one
-// rebuild of the panel's items to the next.
+// program folder, one executable path a line, read into lines once per
+// rebuild of the panel's items and tested against on every show.
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 struct BlockedList {
-    char* text = nullptr;  // the file, zero-terminated; null when it could not be read
+    char* text = nullptr;              // the file's lines, split in place; null when it could not be read
+    std::vector<const char*> entries;  // its non-empty lines, lower-cased, in file order
+    // The long form of each entry written with short (8.3) parts, lower-cased.
+    std::vector<std::string> longForms;
 };
 
 extern BlockedList gBlocked;

@@ -80,6 +80,18 @@ TEST_F(BlockedApps, BareLineFeedsAndAFinalLineWithoutABreakAreEntries) {
     EXPECT_TRUE(IsBlockedApplication(window_));
 }
 
+TEST_F(BlockedApps, ANulByteOrAUtf16FileKeepsTheListWhole) {
+    Load("C:\\x.exe\r\nC:\\y" + std::string(1, '\0') + ".exe\r\n" + OwnPath() + "\r\n");
+    EXPECT_TRUE(IsBlockedApplication(window_));
+    std::string utf16 = "\xFF\xFE";
+    for (char c : "C:\\x.exe\r\n" + OwnPath() + "\r\n") {
+        utf16 += c;  // the path is ASCII
+        utf16 += '\0';
+    }
+    Load(utf16);
+    EXPECT_TRUE(IsBlockedApplication(window_));
+}
+
 TEST_F(BlockedApps, MatchingIsByWholePathNotByFileName) {
     const std::string own = OwnPath();
     Load("C:\\other folder" + own.substr(own.find_last_of('\\')) + "\r\n");
