@@ -14,10 +14,22 @@ struct PanelMarkers {
     int modalOpen = 0;           // a modal dialog owns activation requests
     HWND modalDialog = nullptr;  // which, brought forward instead of the panel
     int panelBusy = 0;           // menu loop or sizing drag in progress
+    // The window is being created or its content rebuilt (nested builds
+    // count). A message box shown meanwhile runs a message loop of its own,
+    // and waiting for another program lets sent messages in: the last request
+    // to show or hide the panel that arrives then waits in heldRequest until
+    // the build ends; input meanwhile is dropped.
+    int building = 0;
+    MSG heldRequest{};  // message 0: none
 };
 
 extern ProgramWindows gWindows;
 extern PanelMarkers gMarkers;
+
+// Around window creation and every rebuild: the outermost end hands a held
+// request back to the window's queue, to be handled with the panel complete.
+void BeginBuilding();
+void EndBuilding(HWND window);
 
 // The instance, or the process's own module before it is set.
 HINSTANCE ResourceModule();

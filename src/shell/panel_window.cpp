@@ -73,6 +73,7 @@ void OnMouseMove(HWND window, POINT client) {
 // ---- Messages the shell itself owns ----
 
 LRESULT OnCreate(HWND window) {
+    BeginBuilding();
     gTaskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
     LoadVisualStyles();
     gWindows.panel = window;
@@ -86,6 +87,7 @@ LRESULT OnCreate(HWND window) {
     gPanel.rowTooltip = CreateTooltip(window);
     AddRowTool(window, gPanel.rowTooltip);
     RedrawPanel(window);
+    EndBuilding(window);
     if (Option(gSettings, kOptAlwaysShown)) {
         // Always shown: in front of other windows only when asked to be.
         if (!Option(gSettings, kOptAlwaysOnTop))
@@ -238,9 +240,45 @@ void OnSettingChange(HWND window, WPARAM what) {
     RedrawPanel(window);
 }
 
+// A request to show or hide the panel (or open its menu), which can wait
+// for the panel to be complete.
+bool IsHeldRequest(UINT message, LPARAM lParam) {
+    return message == WM_PANEL_ACTIVATE || message == WM_HOTKEY ||
+           (message == WM_PANEL_NOTIFYICON && (lParam == WM_LBUTTONDBLCLK || lParam == WM_RBUTTONUP));
+}
+
+// Input and everything else that acts on the panel's content: dropped while
+// it is built (the timers come again).
+bool IsDroppedWhileBuilding(UINT message) {
+    switch (message) {
+        case WM_PANEL_MOUSEREQUEST:
+        case WM_PANEL_NOTIFYICON:
+        case WM_COMMAND:
+        case WM_TIMER:
+        case WM_KEYDOWN:
+        case WM_MOUSEWHEEL:
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONDBLCLK:
+        case WM_RBUTTONUP:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (gMarkers.building > 0) {
+        if (IsHeldRequest(message, lParam)) {
+            gMarkers.heldRequest = MSG{window, message, wParam, lParam, 0, {}};
+            return 0;
+        }
+        if (IsDroppedWhileBuilding(message)) return 0;
+    }
     switch (message) {
         case WM_CREATE:
             return OnCreate(window);

@@ -46,6 +46,7 @@ void ReopenFolder() {
 }  // namespace
 
 void BuildItems(HWND window) {
+    BeginBuilding();
     if (gRebuild.built) ReleaseItems();
     CreateFonts(window);
     LookUpSystemImageLists();
@@ -59,6 +60,7 @@ void BuildItems(HWND window) {
     LoadBlockedList();
     ReopenFolder();
     gRebuild.built = true;
+    EndBuilding(window);
 }
 
 void ReleaseItems() {

@@ -93,8 +93,8 @@ bool HotkeyCatcher::Caught(DWORD ms) {
     return caught;
 }
 
-MessageBoxWatcher::MessageBoxWatcher() {
-    thread_ = std::thread([this] {
+MessageBoxWatcher::MessageBoxWatcher(std::function<void()> whileShown) {
+    thread_ = std::thread([this, whileShown] {
         while (!stop_) {
             HWND box = FindWindowA("#32770", "Tovel panel");
             DWORD pid = 0;
@@ -107,6 +107,7 @@ MessageBoxWatcher::MessageBoxWatcher() {
                     if (!texts_.empty()) texts_ += '|';
                     texts_ += text;
                 }
+                if (whileShown) whileShown();
                 PostMessageA(box, WM_COMMAND, IDOK, 0);
                 for (int i = 0; i < 100 && IsWindow(box); ++i) Sleep(10);
             }

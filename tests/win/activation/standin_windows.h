@@ -9,6 +9,7 @@
 #include <commctrl.h>
 
 #include <atomic>
+#include <functional>
 #include <string>
 #include <thread>
 
@@ -54,10 +55,11 @@ private:
 };
 
 // Closes every message box titled "Tovel panel" of this process while it
-// lives, keeping the text of the last one.
+// lives, keeping the text of the last one. whileShown runs on the watcher's
+// thread while each box is still up.
 class MessageBoxWatcher {
 public:
-    MessageBoxWatcher();
+    explicit MessageBoxWatcher(std::function<void()> whileShown = nullptr);
     ~MessageBoxWatcher();
     std::string Texts();  // every text seen, joined by '|'
 

@@ -11,6 +11,8 @@
 #include "base/panel_ids.h"
 #include "base/settings_store.h"
 #include "resources/resource.h"
+#include "shell/panel_window.h"
+#include "skin/skin_info.h"
 #include "support/temp_folder.h"
 #include "win/activation/standin_windows.h"
 
@@ -139,6 +141,38 @@ TEST_F(HookLibrary, AMissingFileShowsWhichLibraryAndThatMouseActivationIsOff) {
     char expected[256];
     std::snprintf(expected, sizeof expected, LoadText(IDS_LOAD_LIBRARY_FAILED).c_str(), "Korvane.dll");
     EXPECT_EQ(boxes.Texts(), std::string(expected) + "|" + LoadText(IDS_MOUSE_UNAVAILABLE));
+}
+
+// The message runs a message loop of its own in the middle of the window's
+// creation; a second start asking for the panel then waits until the panel is
+// complete instead of showing it half built (off screen, at no size).
+TEST_F(HookLibrary, ARequestWhileTheMessageIsShownWaitsForTheCreation) {
+    CopyText(gSettings.settingsFile, folder_.File("korvane.ini").c_str());
+    CopyText(gSettings.shortcutFolder, folder_.Path().c_str());
+    gSettings.skinName[0] = '\0';
+    auto ownPanel = [] {
+        HWND panel = FindWindowA(kPanelClassName, kPanelTitle);
+        DWORD pid = 0;
+        if (panel) GetWindowThreadProcessId(panel, &pid);
+        return pid == GetCurrentProcessId() ? panel : nullptr;
+    };
+    MessageBoxWatcher boxes([&] {
+        if (HWND panel = ownPanel()) SendMessageA(panel, WM_PANEL_ACTIVATE, 0, -1);
+    });
+    HWND panel = CreatePanelWindow(GetModuleHandleA(nullptr));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_NE(boxes.Texts(), "");
+    EXPECT_FALSE(IsWindowVisible(panel)) << "not while it was being created";
+    PumpMessages(300);
+    EXPECT_TRUE(IsWindowVisible(panel)) << "the request was held, not lost";
+    RECT r{};
+    GetWindowRect(panel, &r);
+    EXPECT_EQ(r.right - r.left, gSkin.panelWidth);
+    EXPECT_EQ(r.bottom - r.top, gSkin.panelHeight);
+    SendMessageA(panel, WM_CLOSE, 0, 0);
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    UnregisterClassA(kPanelClassName, GetModuleHandleA(nullptr));
 }
 
 TEST_F(HookLibrary, AStandardLibraryOfAnotherVersionIsRefused) {
