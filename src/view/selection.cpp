@@ -62,7 +62,13 @@ void LaunchByAccelerator(HWND window, UINT key) {
 void OnKey(HWND window, UINT key) {
     if (IsFading() || StepRunning()) return;
     const int rows = Rows();
-    switch (DecideKeyAction(gSettings, key)) {
+    const KeyAction action = DecideKeyAction(gSettings, key);
+    // With no row on the panel there is no current item to see, so nothing
+    // may be started or opened.
+    const bool startsOrOpens = action == KeyAction::kExecute || action == KeyAction::kCollapse ||
+                               action == KeyAction::kExpand || action == KeyAction::kAccelerator;
+    if (startsOrOpens && rows <= 0) return;
+    switch (action) {
         case KeyAction::kExecute:
             LaunchItem(window, gView.currentIndex);
             break;
@@ -207,7 +213,7 @@ void OnLaunchClick(HWND window, POINT client) {
         return;
     }
     const RECT click = ClickArea();
-    if (PtInRect(&click, client)) LaunchItem(window, gView.currentIndex);
+    if (Rows() > 0 && PtInRect(&click, client)) LaunchItem(window, gView.currentIndex);
 }
 
 void OnActivate(HWND window, WPARAM state) {
