@@ -80,15 +80,14 @@ KRect Rect(const PanelGeometry& g, int32_t extraW, int32_t extraH) {
     return KRect{100, 100, 100 + g.panelWidth + extraW, 100 + g.panelHeight + extraH};
 }
 
-TEST(SizingStep, LessThanTwoRowsSnapsBack) {
+TEST(SizingStep, TwoRowsOrLessSnapsBack) {
     PanelGeometry s = NineRows();
-    KRect r = Rect(s, 0, 47);
-    EXPECT_FALSE(SizingStep(s, kEdgeBottom, r, 100));
-    EXPECT_EQ(r.bottom - r.top, 257);
-    r = Rect(s, 0, -47);
-    EXPECT_FALSE(SizingStep(s, kEdgeBottom, r, 100));
-    EXPECT_EQ(r.bottom - r.top, 257);
-    EXPECT_EQ(s.itemCount, 9);
+    for (int32_t dy : {47, 48, -47, -48}) {
+        KRect r = Rect(s, 0, dy);
+        EXPECT_FALSE(SizingStep(s, kEdgeBottom, r, 100)) << dy;
+        EXPECT_EQ(r.bottom - r.top, 257) << dy;
+        EXPECT_EQ(s.itemCount, 9) << dy;
+    }
 }
 
 TEST(SizingStep, MoreThanTwoRowsAddsOrRemovesExactlyTwo) {

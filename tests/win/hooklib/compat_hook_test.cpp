@@ -153,6 +153,42 @@ LRESULT CALLBACK RecordingHook(int code, WPARAM message, LPARAM event) {
     return CallNextHookEx(nullptr, code, message, event);
 }
 
+void PressButtons(std::initializer_list<DWORD> flags) {
+    std::vector<INPUT> in;
+    for (DWORD f : flags) {
+        INPUT i{};
+        i.type = INPUT_MOUSE;
+        i.mi.dwFlags = f;
+        in.push_back(i);
+    }
+    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+}
+
+// Real clicks through a real chain: ours installed on this thread after
+// another hook, which so sees what ours passes on. With no panel window
+// recorded, firing finds no program to start.
+TEST_F(CompatHook, ModeOneKeepsTheChordFromTheNextHook) {
+    gCompatShared.mode = 1;
+    gPassedOn.clear();
+    HHOOK next = SetWindowsHookExA(WH_MOUSE, RecordingHook, nullptr, GetCurrentThreadId());
+    HHOOK ours = SetWindowsHookExA(WH_MOUSE, CompatHookProc, nullptr, GetCurrentThreadId());
+    ASSERT_TRUE(next && ours);
+    gCompatShared.hook = ours;
+    ASSERT_TRUE(PlacePointer(500, 100));
+    // The left button is tested as it is when the hook runs: still down.
+    PressButtons({MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_RIGHTDOWN});
+    PumpMessages(300);
+    PressButtons({MOUSEEVENTF_RIGHTUP, MOUSEEVENTF_LEFTUP});
+    PumpMessages(300);
+    UnhookWindowsHookEx(ours);
+    UnhookWindowsHookEx(next);
+    gCompatShared.hook = nullptr;
+    auto passed = [](WPARAM m) { return std::count(gPassedOn.begin(), gPassedOn.end(), m) > 0; };
+    EXPECT_TRUE(passed(WM_LBUTTONDOWN)) << "the left press alone is no gesture";
+    EXPECT_TRUE(passed(WM_RBUTTONUP));
+    EXPECT_FALSE(passed(WM_RBUTTONDOWN)) << "the chord fired and went no further";
+}
+
 TEST_F(CompatHook, TheProcedurePassesEveryNonMatchingEventOn) {
     gCompatShared.mode = 0;
     MOUSEHOOKSTRUCT e{};

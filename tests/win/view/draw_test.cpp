@@ -228,7 +228,8 @@ TEST_F(DrawTest, SeparatorsDrawASunkenLineInTheClassicLook) {
 
 TEST_F(DrawTest, ScrollingDisplacesEveryRowAndDrawsTheCursorRowUnselected) {
     MakeIcon(kIcon);
-    AddItems({"a", "b", "c"}, 0);
+    AddItems({"a"}, 0);
+    AddItems({"b", "c"});  // only the current item shows an icon
     SetOption(kOptAnimateScroll);
     Layout();
     gView.scrollDirection = 1;
@@ -242,6 +243,8 @@ TEST_F(DrawTest, ScrollingDisplacesEveryRowAndDrawsTheCursorRowUnselected) {
     EXPECT_EQ(span.first, -1);
     const int iconTop = gSkin.itemTop + 4 * 24 + 4 - 12;
     EXPECT_FALSE(SameRgb(Pixel(gSkin.itemLeft + 8, iconTop + 2), gSkin.selectBackColor));
+    // Towards higher indexes the rows move up: no icon stands as far below.
+    EXPECT_TRUE(SameRgb(Pixel(gSkin.itemLeft + 8, iconTop + 24 + 2), gSkin.selectBackColor));
 }
 
 TEST_F(DrawTest, ARedrawBeforeTheFirstSlideTickLeavesTheRowsInPlace) {
