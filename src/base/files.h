@@ -20,3 +20,13 @@ bool PathExists(const char* path);   // a directory search finds anything (wildc
 bool IsDirectory(const char* path);  // the first match has the directory attribute
 // Opens the path as a file; false when it cannot (every directory).
 bool GetFileTimes(const char* path, FILETIME* creation, FILETIME* lastWrite);
+
+// Puts size bytes in place of the file at path so that it holds either its
+// old contents or all of the new ones, never a part: they are written to a
+// temporary file in the same folder, which then replaces path. The new file
+// gets attributes (FILE_ATTRIBUTE_HIDDEN, say). On any failure path keeps
+// what it had, no temporary file is left, and the result is false. write is
+// WriteFile; a caller may hand in another to see the failures through.
+using FileWriteFunction = BOOL(WINAPI*)(HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED);
+bool ReplaceFileContents(const char* path, const void* bytes, size_t size, DWORD attributes,
+                         FileWriteFunction write = WriteFile);

@@ -328,6 +328,16 @@ bool ScanFolder(PanelItem** head, PanelItem* parent, const char* folder) {
     return true;
 }
 
+bool WriteOrderFile(const PanelItem* first) {
+    if (!first) return false;
+    char folder[kPathSize], path[kPathSize];
+    DirectoryOf(first->path, folder, sizeof folder);
+    if (!folder[0] || !JoinPath(folder, kOrderFileName, path, sizeof path)) return false;
+    std::string text;
+    if (!FormatOrderFile(first, FileNameOf, &text)) return false;
+    return ReplaceFileContents(path, text.data(), text.size(), FILE_ATTRIBUTE_HIDDEN);
+}
+
 void ClearItems() {
     if (gItems.panelImages) ImageList_RemoveAll(gItems.panelImages.Get());
     gItems.panelIndexOfSystemIcon.clear();

@@ -47,6 +47,12 @@ bool ScanFolder(PanelItem** head, PanelItem* parent, const char* folder);
 // appends it; false when nothing was appended.
 bool AddItem(PanelItem** head, PanelItem* parent, const char* folder, const char* entry);
 
+// Writes the order file of the list starting at first into the list's
+// folder: hidden, one line per item in list order, each ended by CR LF. The
+// old file is replaced only by a complete new one; false, with the old file
+// kept, when the folder cannot be written.
+bool WriteOrderFile(const PanelItem* first);
+
 // Removes every icon from the panel image list and frees the whole tree.
 void ClearItems();
 

@@ -1,6 +1,7 @@
 #include "items/core/order_file.h"
 
 #include <cstring>
+#include <new>
 
 #include "items/core/item_list.h"
 #include "base/core/text.h"
@@ -61,4 +62,25 @@ bool JoinPath(const char* folder, const char* entry, char* out, size_t outSize) 
     if (b) std::memcpy(out + a + 1, entry, b);
     out[a + 1 + b] = '\0';
     return true;
+}
+
+bool FormatOrderFile(const PanelItem* first, FileNameOfPath fileNameOf, std::string* out) {
+    if (!out) return false;
+    try {
+        out->clear();
+        for (const PanelItem* item = first; item; item = item->next) {
+            if (IsSeparator(item)) {
+                out->append(kSeparatorEntry);
+            } else {
+                char name[kPathSize];
+                fileNameOf(item->path, name, sizeof name);
+                out->append(name);
+            }
+            out->append("\r\n");
+        }
+        return true;
+    } catch (const std::bad_alloc&) {
+        out->clear();
+        return false;
+    }
 }

@@ -4,6 +4,9 @@
 // feed not counting as a line. The lines are exactly those GetLine yields for
 // index 0, 1, 2... but each is found in one pass over the text.
 #include <cstddef>
+#include <string>
+
+struct PanelItem;
 
 constexpr char kOrderFileName[] = "shortcut.ini";
 
@@ -32,3 +35,11 @@ bool IsFolderEntryName(const char* entry);
 
 // "%s\%s" of folder and entry into out; false (out empty) when it does not fit.
 bool JoinPath(const char* folder, const char* entry, char* out, size_t outSize);
+
+// The last component of an item's path, as the system splits paths.
+using FileNameOfPath = void (*)(const char* path, char* out, size_t outSize);
+
+// The order file's text for the list starting at first: one line per item in
+// list order, each ended by CR LF, holding the separator line for a separator
+// and the item's file name otherwise. False when memory runs out.
+bool FormatOrderFile(const PanelItem* first, FileNameOfPath fileNameOf, std::string* out);

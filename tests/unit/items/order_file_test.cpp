@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "items/core/image_list_colors.h"
+#include "items/core/item_list.h"
 #include "base/core/text.h"
 
 namespace {
@@ -80,6 +82,25 @@ TEST(JoinPath, FitsOrRefuses) {
     EXPECT_FALSE(JoinPath("C:\\folder1", "abcde", out, sizeof out));
     EXPECT_STREQ(out, "");
     EXPECT_FALSE(JoinPath("a", "b", nullptr, 4));
+}
+
+TEST(FormatOrderFile, OneLineEndedByCrLfPerItemWithSeparatorsMarked) {
+    PanelItem* head = nullptr;
+    for (const char* path : {"C:\\f\\", "C:\\f\\b.lnk", "C:\\f\\Docs", "C:\\f\\a b.url"}) {
+        PanelItem item{};
+        std::strcpy(item.path, path);
+        item.flags = path[5] ? 0 : kItemSeparator;
+        AppendItem(&head, item);
+    }
+    const auto lastComponent = [](const char* path, char* out, size_t size) {
+        CopyText(out, size, std::strrchr(path, '\\') + 1);
+    };
+    std::string text = "old";
+    ASSERT_TRUE(FormatOrderFile(head, lastComponent, &text));
+    EXPECT_EQ(text, "/separator/\r\nb.lnk\r\nDocs\r\na b.url\r\n");
+    ASSERT_TRUE(FormatOrderFile(nullptr, lastComponent, &text));
+    EXPECT_EQ(text, "");
+    FreeItemList(&head);
 }
 
 TEST(ImageListColorFlags, ByDesktopDepthWithTheMask) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "base/handles.h"
 #include "temp_folder.h"
@@ -71,6 +72,51 @@ TEST(Files, ExistenceDirectoriesAndTimes) {
     EXPECT_NE(written.dwHighDateTime | written.dwLowDateTime, 0u);
     EXPECT_FALSE(GetFileTimes(folder.File("sub").c_str(), &created, &written));
     EXPECT_FALSE(GetFileTimes(folder.File("none").c_str(), &created, &written));
+}
+
+// A disk that fills up once the first chunk is on it.
+int gWrites = 0;
+BOOL WINAPI FailAfterFirstChunk(HANDLE file, LPCVOID bytes, DWORD size, LPDWORD done, LPOVERLAPPED overlapped) {
+    if (gWrites++ == 0) return WriteFile(file, bytes, size, done, overlapped);
+    WriteFile(file, bytes, size / 2, done, overlapped);
+    SetLastError(ERROR_DISK_FULL);
+    return FALSE;
+}
+
+std::vector<std::string> Names(const std::string& folder) {
+    std::vector<std::string> out;
+    WIN32_FIND_DATAA found;
+    OwnedFind find(FindFirstFileA((folder + "\\*").c_str(), &found));
+    if (find) do {
+            if (found.cFileName[0] != '.') out.push_back(found.cFileName);
+        } while (FindNextFileA(find.Get(), &found));
+    return out;
+}
+
+TEST(Files, ReplaceFileContentsIsAllOrNothing) {
+    TempFolder folder;
+    const std::string path = folder.File("shortcut.ini");
+    folder.Write("shortcut.ini", "old.lnk\r\n");
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    const DWORD oldAttributes = GetFileAttributesA(path.c_str());
+    const std::string big(300000, 'n');  // several chunks
+
+    gWrites = 0;
+    EXPECT_FALSE(ReplaceFileContents(path.c_str(), big.data(), big.size(), FILE_ATTRIBUTE_HIDDEN, FailAfterFirstChunk));
+    EXPECT_EQ(gWrites, 2);
+    EXPECT_EQ(folder.Read("shortcut.ini"), "old.lnk\r\n");
+    EXPECT_EQ(GetFileAttributesA(path.c_str()), oldAttributes);
+    EXPECT_EQ(Names(folder.Path()), std::vector<std::string>{"shortcut.ini"});  // no temporary file left
+
+    ASSERT_TRUE(ReplaceFileContents(path.c_str(), big.data(), big.size(), FILE_ATTRIBUTE_HIDDEN));
+    EXPECT_EQ(folder.Read("shortcut.ini"), big);
+    EXPECT_TRUE(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    ASSERT_TRUE(ReplaceFileContents(path.c_str(), "", 0, FILE_ATTRIBUTE_HIDDEN));
+    EXPECT_EQ(folder.Read("shortcut.ini"), "");
+    EXPECT_EQ(Names(folder.Path()), std::vector<std::string>{"shortcut.ini"});
+
+    // A folder that cannot be written in keeps nothing new.
+    EXPECT_FALSE(ReplaceFileContents(folder.File("missing\\shortcut.ini").c_str(), "x", 1, 0));
 }
 
 TEST(Windows, CenterWindowOnTheWorkAreaAndOverAWindow) {
