@@ -72,8 +72,10 @@ set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GOOGLETEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
 
 add_library(test_support STATIC ${PROJECT_SOURCE_DIR}/tests/support/temp_folder.cpp ${PROJECT_SOURCE_DIR}/tests/support/input.cpp
-  ${PROJECT_SOURCE_DIR}/tests/support/message_boxes.cpp ${PROJECT_SOURCE_DIR}/tests/support/menu_capture.cpp)
+  ${PROJECT_SOURCE_DIR}/tests/support/message_boxes.cpp ${PROJECT_SOURCE_DIR}/tests/support/menu_capture.cpp
+  ${PROJECT_SOURCE_DIR}/tests/support/recycle_bin.cpp)
 target_include_directories(test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests/support PRIVATE ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(test_support PUBLIC shlwapi shell32 ole32 uuid)
 
 # Win32 tests: one executable per subsystem folder, run under Wine by ctest.
 foreach(sub base controls keys shell items skin view activation hooklib options)

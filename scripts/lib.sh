@@ -14,6 +14,9 @@ export WINEDEBUG=${WINEDEBUG:--all}
 # clients, after which pointer warps and new windows fail.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+# Wine's recycle bin is the XDG trash. Programs under test delete to it, so it
+# lives beside the prefix rather than in the user's own trash.
+export XDG_DATA_HOME=$KORVANE_CACHE/data
 case ":$PATH:" in *:/usr/lib/wine:*) ;; *) export PATH="$PATH:/usr/lib/wine" ;; esac
 
 log() { printf '[korvane] %s\n' "$*" >&2; }
@@ -61,7 +64,7 @@ ensure_xvfb() {
 # The prefix is made once: Japanese code page from the locale, a 1024x768 virtual
 # desktop (keys always reach the foreground window, the taskbar shows the tray).
 ensure_prefix() {
-  mkdir -p "$KORVANE_CACHE"
+  mkdir -p "$KORVANE_CACHE" "$XDG_DATA_HOME"
   (
     flock -o 9
     if [ ! -f "$WINEPREFIX/.korvane-ready" ]; then

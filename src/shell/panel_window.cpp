@@ -16,6 +16,7 @@
 #include "base/visual_styles.h"
 #include "base/window_helpers.h"
 #include "items/item_model.h"
+#include "items/reorder_dialog.h"
 #include "keys/hotkeys.h"
 #include "resources/resource.h"
 #include "shell/popup_menu.h"
@@ -163,6 +164,17 @@ void ChooseSkin(HWND window, const char* name) {
     RedrawPanel(window);
 }
 
+// The dialog works on the item records; after a change the content is
+// rebuilt from the files it wrote. Unchanged, the list has still lost its
+// open folder's rows, so the panel is drawn again.
+void OnReorder(HWND window) {
+    if (RunReorderDialog(PanelVisible(window) ? window : nullptr)) {
+        ReleaseItems();
+        BuildItems(window);
+    }
+    RedrawPanel(window);
+}
+
 void OnCommand(HWND window, WORD id) {
     switch (id) {
         case IDM_EXIT:
@@ -176,6 +188,9 @@ void OnCommand(HWND window, WORD id) {
             break;
         case IDM_SKIN_NONE:
             ChooseSkin(window, "");
+            break;
+        case IDM_REORDER:
+            OnReorder(window);
             break;
         case IDC_CLOSE_BUTTON:
             if (Option(gSettings, kOptAlwaysShown)) {
