@@ -4,6 +4,15 @@
 
 #define IDI_KORVANE 105
 
+// Icons of the options pages: the page tabs and the explanations beside the
+// headings.
+#define IDI_FOLDERS 120
+#define IDI_SCROLLING 126
+#define IDI_FADING 135
+#define IDI_ACTIVATION 137
+#define IDI_TRANSPARENCY 155
+#define IDI_SOUNDS 166
+
 // Popup menu, dialogs and image strips.
 #define IDR_POPUP_MENU 108
 #define IDB_MENU_IMAGES 109
@@ -11,6 +20,11 @@
 #define IDB_BUTTON_IMAGES 164
 #define IDD_REORDER 162
 #define IDD_KEYS 168
+#define IDD_FOLDER_PAGE 118
+#define IDD_PANEL_PAGE 121
+#define IDD_ABOUT 122
+#define IDD_EFFECTS_PAGE 125
+#define IDD_SOUND_PAGE 157
 #define IDB_HEADING_IMAGES 174
 #define IDB_ARROWS 194
 
@@ -32,6 +46,57 @@
 #define IDC_REORDER_DOWN 1033
 #define IDC_REORDER_SEPARATOR 1034
 
+// Folder page.
+#define IDC_SHORTCUT_FOLDER 1000
+#define IDC_BROWSE_SHORTCUT_FOLDER 1001
+#define IDC_OPEN_SHORTCUT_FOLDER 1003
+#define IDC_SKIN_FOLDER 1008
+#define IDC_BROWSE_SKIN_FOLDER 1009
+#define IDC_OPEN_SKIN_FOLDER 1010
+#define IDC_ALL_FILES 1013
+
+// Panel (activation) page.
+#define IDC_USE_HOTKEY 1002
+#define IDC_SECOND_START 1003
+#define IDC_HOTKEY 1004
+#define IDC_USE_MOUSE 1005
+#define IDC_KEY_SETTINGS 1007
+#define IDC_MOUSE_SHIFT 1013
+#define IDC_MOUSE_CTRL 1014
+#define IDC_MOUSE_ALT 1015
+#define IDC_USE_TRANSPARENCY 1025
+#define IDC_TRANSPARENCY_ACTIVE 1026
+#define IDC_TRANSPARENCY_INACTIVE 1027
+#define IDC_MOUSE_MODE 1030
+#define IDC_OPAQUE_LABEL 1065
+#define IDC_TRANSPARENT_LABEL 1066
+#define IDC_ACTIVE_LABEL 1067
+#define IDC_INACTIVE_LABEL 1068
+
+// Effects page.
+#define IDC_SCROLL_SPEED 1007
+#define IDC_ANIMATE_SCROLL 1008
+#define IDC_FADE_IN 1009
+#define IDC_FADE_SPEED 1010
+#define IDC_SCROLL_FAST_LABEL 1076
+#define IDC_SCROLL_SLOW_LABEL 1077
+#define IDC_FADE_FAST_LABEL 1078
+#define IDC_FADE_SLOW_LABEL 1079
+
+// Sound page.
+#define IDC_PLAY_SOUNDS 1002
+#define IDC_SOUND_PLAY 1004
+#define IDC_SOUND_CLEAR 1005
+#define IDC_SOUND_TREE 1038
+#define IDC_SOUND_FILE 1039
+#define IDC_SOUND_BROWSE 1040
+#define IDC_SOUND_FILE_LABEL 1069
+
+// About box.
+#define IDC_ABOUT_NAME 1005
+#define IDC_ABOUT_VERSION 1023
+#define IDC_ABOUT_LINK 1044
+
 // String table.
 #define IDS_VERSION_LINE 1
 #define IDS_WEB_ADDRESS 2
@@ -41,6 +106,7 @@
 #define IDS_HOOK_VERSION_MISMATCH 53
 #define IDS_MOUSE_UNAVAILABLE 54
 #define IDS_ASK_COMPAT_LIBRARY 65
+#define IDS_HOTKEY_REFUSED 90
 
 // Labels of the option flags on the other-options page (also the radio rows
 // that stand for a group with none of its flags set).
