@@ -90,6 +90,9 @@ foreach(sub base controls keys shell items skin view activation hooklib options)
       target_sources(win_${sub}_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/win/activation/standin_windows.cpp)
       add_dependencies(win_${sub}_tests Korvane1x KorvaneHook standin_app)
     endif()
+    if(sub STREQUAL "options")
+      target_sources(win_${sub}_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/win/shell/menu_capture.cpp)
+    endif()
     add_test(NAME win_${sub} COMMAND win_${sub}_tests --gtest_brief=1)
     # One pointer, one keyboard focus and one foreground window for the whole
     # Wine desktop: programs that move them, press keys or raise windows must

@@ -1,0 +1,104 @@
+#include "options/options_sheet.h"
+
+#include <commctrl.h>
+
+#include "controls/button_table_control.h"
+#include "options/effects_page.h"
+#include "options/folder_page.h"
+#include "options/page.h"
+#include "options/panel_page.h"
+#include "options/sound_page.h"
+#include "resources/resource.h"
+#include "base/handles.h"
+#include "base/program_windows.h"
+
+namespace {
+
+struct PageEntry {
+    const char* title;
+    int dialog;
+    int icon;
+    DLGPROC proc;
+};
+
+// The pages in the order the sheet shows them. The design page ("デザイン",
+// dialog 133, icon 200) belongs after "パネル" and the other-options page
+// ("その他", dialog 132, icon 119) at the end.
+const PageEntry kPages[] = {
+    {"フォルダ", IDD_FOLDER_PAGE, IDI_FOLDERS, FolderPageProc},
+    {"パネル", IDD_PANEL_PAGE, IDI_KORVANE, PanelPageProc},
+    {"エフェクト", IDD_EFFECTS_PAGE, IDI_SCROLLING, EffectsPageProc},
+    {"サウンド", IDD_SOUND_PAGE, IDI_SOUNDS, SoundPageProc},
+};
+constexpr size_t kPageCount = sizeof kPages / sizeof kPages[0];
+
+constexpr char kSheetCaption[] = "Tovel panel の設定";
+constexpr char kPreviewClass[] = "DesginPreview";
+
+int CALLBACK SheetCallback(HWND sheet, UINT message, LPARAM) {
+    if (message != PSCB_INITIALIZED) return 0;
+    // Activation requests now bring the sheet forward.
+    gMarkers.modalDialog = sheet;
+    // No "?" in the caption: the pages have no context help.
+    SetWindowLongPtrA(sheet, GWL_EXSTYLE, GetWindowLongPtrA(sheet, GWL_EXSTYLE) & ~WS_EX_CONTEXTHELP);
+    SetWindowPos(sheet, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    return 0;
+}
+
+}  // namespace
+
+OptionsSheetHold::OptionsSheetHold() {
+    WNDCLASSA wc{};
+    wc.style = CS_VREDRAW | CS_HREDRAW;
+    // The design page brings the procedure that paints the preview; until
+    // then the class only has to exist for its template.
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = ResourceModule();
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_MENU + 1));
+    wc.lpszClassName = kPreviewClass;
+    previewRegistered_ = RegisterClassA(&wc) != 0;
+    holdsImages_ = HoldButtonImages();
+    gMarkers.modalOpen = 1;
+}
+
+OptionsSheetHold::~OptionsSheetHold() {
+    gMarkers.modalOpen = 0;
+    gMarkers.modalDialog = nullptr;
+    if (holdsImages_) ReleaseButtonImages();
+    if (previewRegistered_) UnregisterClassA(kPreviewClass, ResourceModule());
+}
+
+bool ShowOptionsSheet(HWND owner, Settings& working) {
+    OptionsSession session{&working};
+    OwnedIcon icons[kPageCount];
+    PROPSHEETPAGEA pages[kPageCount] = {};
+    for (size_t i = 0; i < kPageCount; ++i) {
+        icons[i].Reset(static_cast<HICON>(
+            LoadImageA(ResourceModule(), MAKEINTRESOURCEA(kPages[i].icon), IMAGE_ICON, 16, 16, LR_VGACOLOR)));
+        PROPSHEETPAGEA& p = pages[i];
+        p.dwSize = sizeof p;
+        p.dwFlags = PSP_USETITLE | PSP_USEHICON;
+        p.hInstance = ResourceModule();
+        p.pszTemplate = MAKEINTRESOURCEA(kPages[i].dialog);
+        p.hIcon = icons[i].Get();
+        p.pszTitle = kPages[i].title;
+        p.pfnDlgProc = kPages[i].proc;
+        p.lParam = reinterpret_cast<LPARAM>(&session);
+    }
+    PROPSHEETHEADERA header{};
+    header.dwSize = sizeof header;
+    header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_USECALLBACK;
+    header.hwndParent = owner;
+    header.hInstance = ResourceModule();
+    header.pszCaption = kSheetCaption;
+    header.nPages = kPageCount;
+    header.nStartPage = 0;
+    header.ppsp = pages;
+    header.pfnCallback = SheetCallback;
+    // Confirmed means every opened page heard OK; the sheet's own result does
+    // not say so on every version of the common controls.
+    PropertySheetA(&header);
+    return session.confirmed;
+}
