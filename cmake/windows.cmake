@@ -48,6 +48,11 @@ set_source_files_properties(${KORVANE_RC} PROPERTIES
 add_executable(Korvane WIN32 ${PROJECT_SOURCE_DIR}/src/shell/main.cpp ${KORVANE_RC})
 target_include_directories(Korvane PRIVATE ${PROJECT_BINARY_DIR}/generated)
 target_link_libraries(Korvane PRIVATE korvane_app)
+# The user guide the About box links to lies beside the program.
+add_custom_target(user_guide
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROJECT_SOURCE_DIR}/docs/Korvane.html ${PROJECT_BINARY_DIR}
+  BYPRODUCTS ${PROJECT_BINARY_DIR}/Korvane.html)
+add_dependencies(Korvane user_guide)
 
 if(EXISTS ${PROJECT_SOURCE_DIR}/src/hooklib/CMakeLists.txt)
   add_subdirectory(src/hooklib)
@@ -92,6 +97,7 @@ foreach(sub base controls keys shell items skin view activation hooklib options)
     endif()
     if(sub STREQUAL "options")
       target_sources(win_${sub}_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/win/shell/menu_capture.cpp)
+      add_dependencies(win_${sub}_tests user_guide)
     endif()
     add_test(NAME win_${sub} COMMAND win_${sub}_tests --gtest_brief=1)
     # One pointer, one keyboard focus and one foreground window for the whole

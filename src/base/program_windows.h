@@ -13,6 +13,7 @@ struct PanelMarkers {
     int active = 0;              // last WM_ACTIVATE state
     int modalOpen = 0;           // a modal dialog owns activation requests
     HWND modalDialog = nullptr;  // which, brought forward instead of the panel
+    int closePending = 0;        // WM_CLOSE came while a modal dialog was open
     int panelBusy = 0;           // menu loop or sizing drag in progress
     // The window is being created or its content rebuilt (nested builds
     // count). A message box shown meanwhile runs a message loop of its own,

@@ -1,6 +1,7 @@
 #include "base/window_helpers.h"
 
 #include "base/core/window_math.h"
+#include "base/handles.h"
 #include "base/panel_ids.h"
 #include "base/program_windows.h"
 
@@ -32,4 +33,23 @@ void ShowErrorString(HWND owner, UINT id) {
     char text[256] = "";
     LoadStringA(ResourceModule(), id, text, sizeof text);
     ShowErrorText(owner, text);
+}
+
+HCURSOR HandCursor() {
+    static HCURSOR hand = nullptr;
+    if (hand) return hand;
+    hand = LoadCursorA(nullptr, IDC_HAND);
+    if (!hand) {
+        // Systems without IDC_HAND: the help viewer's hand, copied.
+        char path[MAX_PATH];
+        const UINT n = GetWindowsDirectoryA(path, MAX_PATH - 16);
+        if (n && n < MAX_PATH - 16) {
+            lstrcatA(path, "\\winhlp32.exe");
+            const OwnedLibrary help(LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE));
+            if (help)
+                if (HCURSOR c = LoadCursorA(help.Get(), MAKEINTRESOURCEA(106)))
+                    hand = static_cast<HCURSOR>(CopyImage(c, IMAGE_CURSOR, 0, 0, 0));
+        }
+    }
+    return hand;
 }

@@ -14,3 +14,7 @@ void ForceForeground(HWND window);
 // table text id (up to 255 characters) or a given text.
 void ShowErrorString(HWND owner, UINT id);
 void ShowErrorText(HWND owner, const char* text);
+
+// The hand cursor shown over clickable places: the system's, or on systems
+// without one the help viewer's, copied. Shared for the program's lifetime.
+HCURSOR HandCursor();

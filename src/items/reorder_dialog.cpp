@@ -12,8 +12,8 @@
 #include "items/core/order_file.h"
 #include "items/core/reorder_list.h"
 #include "items/item_model.h"
-#include "options/button_table_control.h"
-#include "options/icon_button_control.h"
+#include "controls/button_table_control.h"
+#include "controls/icon_button_control.h"
 #include "resources/resource.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "activation/hook_binding.h"
 #include "activation/mouse_request.h"
 #include "base/core/text.h"
-#include "base/handles.h"
+#include "base/files.h"
 #include "base/panel_ids.h"
 #include "base/program_windows.h"
 #include "base/settings_store.h"
@@ -18,7 +18,9 @@
 #include "items/item_model.h"
 #include "items/reorder_dialog.h"
 #include "keys/hotkeys.h"
+#include "options/about_box.h"
 #include "resources/resource.h"
+#include "shell/apply_settings.h"
 #include "shell/popup_menu.h"
 #include "shell/tray_icon.h"
 #include "skin/skin_info.h"
@@ -47,23 +49,24 @@ bool ForwardToModalDialog() {
     return true;
 }
 
-HCURSOR HandCursor() {
-    static HCURSOR hand = nullptr;
-    if (hand) return hand;
-    hand = LoadCursorA(nullptr, IDC_HAND);
-    if (!hand) {
-        // Systems without IDC_HAND: the help viewer's hand, copied.
-        char path[MAX_PATH];
-        const UINT n = GetWindowsDirectoryA(path, MAX_PATH - 16);
-        if (n && n < MAX_PATH - 16) {
-            lstrcatA(path, "\\winhlp32.exe");
-            const OwnedLibrary help(LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE));
-            if (help)
-                if (HCURSOR c = LoadCursorA(help.Get(), MAKEINTRESOURCEA(106)))
-                    hand = static_cast<HCURSOR>(CopyImage(c, IMAGE_CURSOR, 0, 0, 0));
-        }
-    }
-    return hand;
+// A close requested while one of our dialogs was open ends the program once
+// that dialog has gone.
+void CloseIfRequested(HWND window) {
+    if (!gMarkers.closePending) return;
+    gMarkers.closePending = 0;
+    PostMessageA(window, WM_CLOSE, 0, 0);
+}
+
+void RunOptions(HWND window) {
+    if (ForwardToModalDialog()) return;
+    RunOptionsSheet(window);
+    CloseIfRequested(window);
+}
+
+void RunAbout(HWND window) {
+    if (ForwardToModalDialog()) return;
+    RunAboutBox(IsWindowVisible(window) ? window : nullptr);
+    CloseIfRequested(window);
 }
 
 void OnMouseMove(HWND window, POINT client) {
@@ -95,10 +98,19 @@ LRESULT OnCreate(HWND window) {
             SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         ShowPanel(window, nullptr, false);
     }
+    // First start: the user chooses the folders before the panel is ever shown.
+    if (!PathExists(gSettings.settingsFile)) RunOptions(window);
     return 0;
 }
 
 void OnClose(HWND window) {
+    // The window cannot go while a dialog of ours runs its loop on top of it:
+    // the dialog is cancelled first, and the close follows when it is gone.
+    if (gMarkers.modalOpen) {
+        gMarkers.closePending = 1;
+        if (gMarkers.modalDialog) PostMessageA(gMarkers.modalDialog, WM_CLOSE, 0, 0);
+        return;
+    }
     SaveSettings(gSettings, gView.currentIndex);
     if (Option(gSettings, kOptHotkey)) UnregisterHotKey(window, kHotkeyUser);
     UnregisterHotKey(window, kHotkeyActivation);
@@ -177,6 +189,12 @@ void OnReorder(HWND window) {
 
 void OnCommand(HWND window, WORD id) {
     switch (id) {
+        case IDM_OPTIONS:
+            RunOptions(window);
+            break;
+        case IDM_ABOUT:
+            RunAbout(window);
+            break;
         case IDM_EXIT:
             SendMessageA(window, WM_CLOSE, 0, 0);
             break;

@@ -5,7 +5,7 @@
 
 #include "activation/core/activation_key.h"
 #include "base/settings_store.h"
-#include "shell/hotkeys.h"
+#include "keys/hotkeys.h"
 #include "shell/panel_window.h"
 #include "temp_folder.h"
 #include "view/launch.h"

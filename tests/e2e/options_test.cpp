@@ -1,0 +1,242 @@
+// The options sheet of the real Korvane.exe, opened and worked from outside as
+// a user does: from the tray menu, with keys where keys reach it, and its
+// effects seen on the panel, on started items and in korvane.ini.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "callup_support.h"
+#include "driver.h"
+#include "input.h"
+#include "resources/resource.h"
+
+namespace {
+
+constexpr UINT kNotifyIcon = 0x8064;
+constexpr UINT kTrayId = 501;
+
+// No mouse hook, no fade and no scroll animation.
+const std::initializer_list<OptionFlag> kBase = {kOptMousePlace,  kOptMousePlaceAtCursor, kOptFoldersInPanel,
+                                                 kOptFolderArrow, kOptHandCursor,         kOptAccelerators,
+                                                 kOptIndentMedium};
+
+// A top-level window of the program with this title, visible.
+HWND ProgramWindow(const KorvaneRun& run, const char* title) {
+    HWND w = FindWindowA("#32770", title);
+    DWORD pid = 0;
+    if (w) GetWindowThreadProcessId(w, &pid);
+    return w && pid == run.ProcessId() && IsWindowVisible(w) ? w : nullptr;
+}
+
+HWND WaitSheet(const KorvaneRun& run) {
+    HWND sheet = nullptr;
+    WaitFor([&] { return (sheet = ProgramWindow(run, "Tovel panel の設定")) != nullptr; });
+    Sleep(200);  // let its pages settle before keys arrive
+    return sheet;
+}
+
+HWND ShowPage(HWND sheet, int id) {
+    SendMessageA(sheet, PSM_SETCURSELID, 0, id);
+    return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+}
+
+bool Visible(const KorvaneRun& run) { return ReadWindow(run.Panel()).visible; }
+
+void Keys(std::initializer_list<std::vector<WORD>> presses) {
+    for (const auto& keys : presses) {
+        PressCombination(keys);
+        Sleep(150);
+    }
+}
+
+void ClickAt(int x, int y) {
+    PlacePointer(x, y);
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_MOUSE;
+    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, in, sizeof(INPUT));
+    Sleep(150);
+}
+
+class Options : public testing::Test {
+protected:
+    void SetUp() override {
+        shortcuts = run.Folder().MakeFolder("shortcuts");
+        others = run.Folder().MakeFolder("others");
+        markers = run.Folder().MakeFolder("markers");
+    }
+    // A shortcut that leaves markers\ran_<marker>.txt when started.
+    void Shortcut(const std::string& folder, const std::string& file, const std::string& marker) const {
+        ASSERT_TRUE(MakeShortcut(folder + "\\" + file, "C:\\windows\\system32\\cmd.exe",
+                                 "/c echo ran> " + markers + "\\ran_" + marker + ".txt"));
+    }
+    std::string Ini(const std::string& flags) const {
+        return "[Window]\r\nLeft=200\r\nTop=100\r\n[General]\r\nShortcut=" + shortcuts + "\r\nNFlags=" + flags + "\r\n";
+    }
+    // The settings file holds text (it is written key by key after OK).
+    bool Saved(const std::string& text) const { return run.ReadIni().find(text) != std::string::npos; }
+    bool Ran(const std::string& marker) const { return run.Folder().Exists("markers\\ran_" + marker + ".txt"); }
+    // Shows the panel and starts its first item.
+    void StartFirstItem() {
+        ASSERT_EQ(run.RunAgain("/h"), 1);
+        ASSERT_TRUE(WaitFor([&] { return Visible(run); }));
+        Sleep(500);  // past the fade-in, which ignores keys
+        PressKey(VK_RETURN);
+    }
+    HWND OpenSheet() {
+        PostMessageA(run.Panel(), WM_COMMAND, IDM_OPTIONS, 0);
+        return WaitSheet(run);
+    }
+
+    KorvaneRun run;
+    std::string shortcuts, others, markers;
+};
+
+TEST_F(Options, TrayMenuOpensTheSheetAndCancellingAfterEveryPageWritesNothing) {
+    run.WriteIni(Ini(FlagText({kOptMousePlace, kOptSecondStartActivates, kOptMousePlaceAtCursor, kOptFoldersInPanel})));
+    const std::string before = run.ReadIni();
+    ASSERT_TRUE(StartAndSettle(run));
+
+    PostMessageA(run.Panel(), kNotifyIcon, kTrayId, WM_RBUTTONUP);
+    ASSERT_TRUE(WaitFor([&] { return FindWindowA("#32768", nullptr) != nullptr; }));
+    Sleep(150);
+    Keys({{'O'}});  // "オプション(&O)..."
+    HWND sheet = WaitSheet(run);
+    ASSERT_NE(sheet, nullptr);
+    if (const char* dir = std::getenv("KORVANE_SHOTS")) SaveScreenshot(std::string(dir) + "\\options_sheet.bmp");
+
+    // While it is open, a second start, the tray icon and the menu command
+    // bring the sheet forward instead of acting.
+    EXPECT_EQ(run.RunAgain(""), 1);
+    PostMessageA(run.Panel(), kNotifyIcon, kTrayId, WM_LBUTTONDBLCLK);
+    PostMessageA(run.Panel(), WM_COMMAND, IDM_OPTIONS, 0);
+    Sleep(400);
+    EXPECT_FALSE(Visible(run));
+    EXPECT_EQ(GetForegroundWindow(), sheet);
+
+    // Every page in turn: a click on the first tab, then the arrow keys.
+    RECT tabs;
+    GetWindowRect(reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0)), &tabs);
+    ClickAt(tabs.left + 12, tabs.top + 8);
+    HWND seen[4] = {};
+    for (HWND& page : seen) {
+        page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+        Keys({{VK_RIGHT}});
+    }
+    for (int i = 1; i < 4; ++i) EXPECT_NE(seen[i], seen[i - 1]) << i;
+    Keys({{VK_ESCAPE}});
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(sheet); }));
+    Sleep(300);
+    EXPECT_EQ(run.ReadIni(), before);
+    EXPECT_EQ(run.Close(), 0);
+}
+
+TEST_F(Options, ConfirmingReloadsTheItemsOnlyWhenTheListChanged) {
+    Shortcut(shortcuts, "a.lnk", "a");
+    Shortcut(others, "c.lnk", "c");
+    run.WriteIni(Ini(FlagText(kBase)));
+    ASSERT_TRUE(StartAndSettle(run));
+    // Added behind the program's back: shown only after a reload.
+    Shortcut(shortcuts, "b.lnk", "b");
+    run.Folder().Write("shortcuts\\shortcut.ini", "b.lnk\r\na.lnk\r\n");
+
+    // The scroll speed alone: saved, but the list is not read again.
+    HWND sheet = OpenSheet();
+    ASSERT_NE(sheet, nullptr);
+    SendDlgItemMessageA(ShowPage(sheet, IDD_EFFECTS_PAGE), IDC_SCROLL_SPEED, TBM_SETPOS, TRUE, 9);
+    Keys({{VK_RETURN}});
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(sheet); }));
+    EXPECT_TRUE(WaitFor([&] { return Saved("ScrollSpeed=9\r\n"); }));
+    StartFirstItem();
+    EXPECT_TRUE(WaitFor([&] { return Ran("a"); }));
+    EXPECT_FALSE(Ran("b"));
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitFor([&] { return !Visible(run); }));
+
+    // Another shortcut folder: its items are there at once.
+    sheet = OpenSheet();
+    ASSERT_NE(sheet, nullptr);
+    SetDlgItemTextA(ShowPage(sheet, IDD_FOLDER_PAGE), IDC_SHORTCUT_FOLDER, others.c_str());
+    Keys({{VK_RETURN}});
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(sheet); }));
+    StartFirstItem();
+    EXPECT_TRUE(WaitFor([&] { return Ran("c"); }));
+    EXPECT_EQ(run.Close(), 0);
+    EXPECT_NE(run.ReadIni().find("Shortcut=" + others + "\r\n"), std::string::npos);
+}
+
+TEST_F(Options, AHotkeyChangedInTheSheetWorksAtOnceAndARefusedOneIsNamed) {
+    // Another program holds Ctrl+Alt+K.
+    HWND holder = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(RegisterHotKey(holder, 1, MOD_CONTROL | MOD_ALT, 'K'));
+    run.WriteIni(Ini(FlagText(kBase)));
+    ASSERT_TRUE(StartAndSettle(run));
+
+    // The taken combination cannot be typed (the other program's hotkey eats
+    // it), so it is put into the control directly.
+    HWND sheet = OpenSheet();
+    ASSERT_NE(sheet, nullptr);
+    HWND page = ShowPage(sheet, IDD_PANEL_PAGE);
+    SendDlgItemMessageA(page, IDC_USE_HOTKEY, BM_CLICK, 0, 0);
+    SendDlgItemMessageA(page, IDC_HOTKEY, HKM_SETHOTKEY, 0x064B, 0);
+    Keys({{VK_RETURN}});
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = ProgramWindow(run, "Tovel panel")) != nullptr; }));
+    char text[512] = "";
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    EXPECT_NE(std::string(text).find("Ctrl+Alt+K"), std::string::npos) << text;
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == box; }));
+    Keys({{VK_RETURN}});
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(sheet) && !IsWindow(box); }));
+    // Confirmed all the same.
+    EXPECT_TRUE(WaitFor([&] { return Saved("Hotkey=1611\r\n"); })) << run.ReadIni();
+
+    // A free one, typed into the control as a user does.
+    sheet = OpenSheet();
+    ASSERT_NE(sheet, nullptr);
+    page = ShowPage(sheet, IDD_PANEL_PAGE);
+    HWND control = GetDlgItem(page, IDC_HOTKEY);
+    RECT r;
+    GetWindowRect(control, &r);
+    ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    GUITHREADINFO focus{};
+    focus.cbSize = sizeof focus;
+    ASSERT_TRUE(WaitFor([&] {
+        return GetGUIThreadInfo(GetWindowThreadProcessId(control, nullptr), &focus) && focus.hwndFocus == control;
+    }));
+    Keys({{VK_CONTROL, VK_MENU, 'W'}});
+    ASSERT_TRUE(WaitFor([&] { return SendMessageA(control, HKM_GETHOTKEY, 0, 0) == 0x0657; }));
+    Keys({{VK_RETURN}});
+    // Saved once everything is applied, the hotkey first.
+    ASSERT_TRUE(WaitFor([&] { return Saved("Hotkey=1623\r\n"); }));
+    EXPECT_EQ(ProgramWindow(run, "Tovel panel"), nullptr);  // no complaint this time
+    PressCombination({VK_CONTROL, VK_MENU, 'W'});
+    EXPECT_TRUE(WaitFor([&] { return Visible(run); }));
+    EXPECT_EQ(run.Close(), 0);
+    UnregisterHotKey(holder, 1);
+    DestroyWindow(holder);
+}
+
+TEST_F(Options, FirstStartShowsTheSheetBeforeThePanel) {
+    Shortcut(shortcuts, "a.lnk", "a");
+    ASSERT_TRUE(run.Start());  // no korvane.ini
+    HWND sheet = WaitSheet(run);
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_FALSE(Visible(run));
+    EXPECT_FALSE(run.Folder().Exists("korvane.ini"));
+    SetDlgItemTextA(ShowPage(sheet, IDD_FOLDER_PAGE), IDC_SHORTCUT_FOLDER, shortcuts.c_str());
+    Keys({{VK_RETURN}});
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(sheet); }));
+    // Confirmed: saved at once, and the chosen folder is listed.
+    EXPECT_TRUE(WaitFor([&] { return Saved("Shortcut=" + shortcuts + "\r\n"); }));
+    StartFirstItem();
+    EXPECT_TRUE(WaitFor([&] { return Ran("a"); }));
+    EXPECT_EQ(run.Close(), 0);
+}
+
+}  // namespace
