@@ -33,6 +33,7 @@ bool VersionInfo(OSVERSIONINFOA& info) {
 
 using EnumProcessModulesFn = BOOL(WINAPI*)(HANDLE, HMODULE*, DWORD, LPDWORD);
 using GetModuleFileNameExFn = DWORD(WINAPI*)(HANDLE, HMODULE, LPSTR, DWORD);
+using GetModuleFileNameExWFn = DWORD(WINAPI*)(HANDLE, HMODULE, LPWSTR, DWORD);
 
 template <typename Fn>
 Fn Bind(HMODULE module, const char* name) {
@@ -45,12 +46,18 @@ int NtProcessPath(DWORD processId, char* buffer, DWORD size) {
     if (!psapi) return 0;
     auto enumModules = Bind<EnumProcessModulesFn>(psapi.Get(), "EnumProcessModules");
     auto moduleFileName = Bind<GetModuleFileNameExFn>(psapi.Get(), "GetModuleFileNameExA");
+    auto wideModuleFileName = Bind<GetModuleFileNameExWFn>(psapi.Get(), "GetModuleFileNameExW");
     if (!enumModules || !moduleFileName) return 0;
     OwnedKernelHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
     if (!process) return 0;
     HMODULE first = nullptr;  // one whole handle: 8 bytes on 64-bit systems
     DWORD needed = 0;
     if (!enumModules(process.Get(), &first, sizeof first, &needed) || !first) return 0;
+    if (wideModuleFileName) {
+        wchar_t wide[MAX_PATH];
+        const DWORD n = wideModuleFileName(process.Get(), first, wide, MAX_PATH);
+        if (n > 0 && n < MAX_PATH && CodePagePath(wide, buffer, size)) return 1;
+    }
     return moduleFileName(process.Get(), first, buffer, size) != 0 ? 1 : 0;
 }
 
@@ -129,6 +136,22 @@ int GetWindowProcessPath(HWND window, char* buffer, DWORD size) {
         found = ToolhelpProcessPath(processId, buffer, size);
     if (!found) buffer[0] = '\0';
     return found;
+}
+
+bool CodePagePath(const wchar_t* path, char* out, DWORD size) {
+    const auto inCodePage = [out, size](const wchar_t* wide) {
+        BOOL lost = FALSE;
+        const int n =
+            WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, out, static_cast<int>(size), nullptr, &lost);
+        return n > 0 && !lost;
+    };
+    if (!out || size == 0) return false;
+    if (inCodePage(path)) return true;
+    wchar_t shortPath[MAX_PATH];
+    const DWORD n = GetShortPathNameW(path, shortPath, MAX_PATH);
+    if (n > 0 && n < MAX_PATH && inCodePage(shortPath)) return true;
+    out[0] = '\0';
+    return false;
 }
 
 bool IsNtPlatform() {

@@ -23,9 +23,16 @@ HWND FindTaskbarWindow();
 // when it has none.
 HWND GetTopLevelWindow(HWND window);
 // The full path of the executable of the process that owns window, into a
-// buffer of size characters. 1 on success, 0 when the window's process can't
-// be queried (then the buffer holds an empty string).
+// buffer of size characters; in its short form when the code page cannot
+// hold the long one (see CodePagePath). 1 on success, 0 when the window's
+// process can't be queried (then the buffer holds an empty string).
 int GetWindowProcessPath(HWND window, char* buffer, DWORD size);
+// A path in the ANSI code page: the path itself when the code page holds it
+// and it fits, else its short (8.3) form, which names the same file in plain
+// letters. (The ANSI functions would put "?" for the missing characters,
+// which names no file and matches no entry of the blocked list.) False when
+// neither fits or the file has no short form.
+bool CodePagePath(const wchar_t* path, char* out, DWORD size);
 // The system belongs to the NT family.
 bool IsNtPlatform();
 
