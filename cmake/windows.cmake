@@ -78,7 +78,7 @@ add_subdirectory(${GOOGLETEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
 
 add_library(test_support STATIC ${PROJECT_SOURCE_DIR}/tests/support/temp_folder.cpp ${PROJECT_SOURCE_DIR}/tests/support/input.cpp
   ${PROJECT_SOURCE_DIR}/tests/support/message_boxes.cpp ${PROJECT_SOURCE_DIR}/tests/support/menu_capture.cpp
-  ${PROJECT_SOURCE_DIR}/tests/support/recycle_bin.cpp)
+  ${PROJECT_SOURCE_DIR}/tests/support/recycle_bin.cpp ${PROJECT_SOURCE_DIR}/tests/support/window_waits.cpp)
 target_include_directories(test_support PUBLIC ${PROJECT_SOURCE_DIR}/tests/support PRIVATE ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(test_support PUBLIC shlwapi shell32 ole32 uuid)
 
