@@ -9,6 +9,8 @@ src/resources:
   activation.ico    icon 137: a mouse pointer calling up a panel
   transparency.ico  icon 155: a panel through which a window shows
   sounds.ico        icon 166: a speaker with sound waves
+  other.ico         icon 119: a list of check boxes
+  blocked.ico       icon 134: a window with a no-entry sign
 
 The pictures keep to the 16 VGA colours, because the sheet loads its tab
 icons in 16 colours and the sound page's tree holds them in a 4-bit image
@@ -142,6 +144,28 @@ def sounds(c):
     c.ring(16, 16, 12.5, 2.6, 'b')
 
 
+def other(c):
+    c.box(2, 2, 30, 30, 'w')
+    for i, ticked in enumerate((True, False, True)):
+        y = 5 + i * 8
+        if c.size >= 32:
+            c.box(5, y, 12, y + 7, 'w')
+            if ticked:
+                c.rect(7, y + 2, 10, y + 5, 'h')
+        else:  # too small for a frame inside a frame
+            c.rect(6, y, 12, y + 5, 'h' if ticked else 'l')
+        c.rect(14, y + 2.5, 27, y + 4.5, 'k' if ticked else 'g')
+
+
+def blocked(c):
+    c.box(2, 3, 26, 24, 'w')
+    c.rect(3, 4, 25, 8, 'n')
+    c.rect(5, 11, 20, 12.5, 'g')
+    c.rect(5, 15, 17, 16.5, 'g')
+    c.ring(21, 21, 7.5, 3, 'r', right_only=False)
+    c.poly([(15.5, 24.5), (24.5, 15.5), (26.5, 17.5), (17.5, 26.5)], 'r')
+
+
 def dib(c):
     size = c.size
     header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
@@ -184,6 +208,8 @@ ICONS = {
     'activation.ico': activation,
     'transparency.ico': transparency,
     'sounds.ico': sounds,
+    'other.ico': other,
+    'blocked.ico': blocked,
 }
 
 

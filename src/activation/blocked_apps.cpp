@@ -52,12 +52,12 @@ bool SplitEntries(char* text) {
 
 }  // namespace
 
-void LoadBlockedList() {
+void LoadBlockedList() { LoadBlockedListFrom(gSettings.programFolder); }
+
+void LoadBlockedListFrom(const char* folder) {
     FreeBlockedList();
     char path[MAX_PATH];
-    if (std::snprintf(path, sizeof path, "%s\\%s", gSettings.programFolder, kBlockedFileName) >=
-        static_cast<int>(sizeof path))
-        return;
+    if (std::snprintf(path, sizeof path, "%s\\%s", folder, kBlockedFileName) >= static_cast<int>(sizeof path)) return;
     gBlocked.text = ReadUserTextFile(path, NamesFile, nullptr);
     if (gBlocked.text && !SplitEntries(gBlocked.text)) gBlocked.entries.clear();
 }

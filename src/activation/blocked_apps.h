@@ -20,6 +20,8 @@ constexpr char kBlockedFileName[] = "forbiden.ini";
 
 // Reads "forbiden.ini" from the program folder, replacing any list held.
 void LoadBlockedList();
+// The same from folder (the options' working copy names the program folder too).
+void LoadBlockedListFrom(const char* folder);
 void FreeBlockedList();
 
 // The window stands for an application listed as blocked, and the feature is

@@ -5,6 +5,7 @@
 #include "controls/button_table_control.h"
 #include "options/effects_page.h"
 #include "options/folder_page.h"
+#include "options/other_page.h"
 #include "options/page.h"
 #include "options/panel_page.h"
 #include "options/sound_page.h"
@@ -22,13 +23,13 @@ struct PageEntry {
 };
 
 // The pages in the order the sheet shows them. The design page ("デザイン",
-// dialog 133, icon 200) belongs after "パネル" and the other-options page
-// ("その他", dialog 132, icon 119) at the end.
+// dialog 133, icon 200) belongs after "パネル".
 const PageEntry kPages[] = {
     {"フォルダ", IDD_FOLDER_PAGE, IDI_FOLDERS, FolderPageProc},
     {"パネル", IDD_PANEL_PAGE, IDI_KORVANE, PanelPageProc},
     {"エフェクト", IDD_EFFECTS_PAGE, IDI_SCROLLING, EffectsPageProc},
     {"サウンド", IDD_SOUND_PAGE, IDI_SOUNDS, SoundPageProc},
+    {"その他", IDD_OTHER_PAGE, IDI_OTHER_PAGE, OtherPageProc},
 };
 constexpr size_t kPageCount = sizeof kPages / sizeof kPages[0];
 

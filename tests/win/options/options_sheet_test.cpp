@@ -28,7 +28,7 @@
 namespace {
 
 using Steps = std::vector<DialogDriver::Step>;
-const int kPageIds[] = {IDD_FOLDER_PAGE, IDD_PANEL_PAGE, IDD_EFFECTS_PAGE, IDD_SOUND_PAGE};
+const int kPageIds[] = {IDD_FOLDER_PAGE, IDD_PANEL_PAGE, IDD_EFFECTS_PAGE, IDD_SOUND_PAGE, IDD_OTHER_PAGE};
 
 Settings Working() {
     Settings s;
@@ -37,7 +37,11 @@ Settings Working() {
     CopyText(s.skinFolder, "C:\\skins");
     CopyText(s.soundFiles[kSoundExecute], "C:\\go.wav");
     SetDefaultOptions(s.optionFlags);
-    for (OptionFlag f : {kOptHotkey, kOptTransparency, kOptSounds, kOptAnimateScroll}) SetOption(s.optionFlags, f);
+    // The other placement as the other-options page writes it: the mouse's
+    // placement with flag 59 (the page opens the defaults' 62 alone on the
+    // same row and writes 59 with it).
+    for (OptionFlag f : {kOptHotkey, kOptTransparency, kOptSounds, kOptAnimateScroll, kOptOtherPlace})
+        SetOption(s.optionFlags, f);
     ClearOption(s.optionFlags, kOptFadeIn);
     s.hotkey = 0x0651;
     s.mouseMode = 4;
