@@ -241,7 +241,11 @@ bool DrawCheckListRow(const DRAWITEMSTRUCT* draw) {
     GetTextExtentPoint32A(dc, row->text, lstrlenA(row->text), &size);
     const int textY = rc.top + (rc.bottom - rc.top - size.cy) / 2;
     if (!disabled) {
-        const RECT area{plan.textX - 3, textY - 3, plan.textX + size.cx + 5, textY + size.cy + 3};
+        RECT area{plan.textX - 3, textY - 3, plan.textX + size.cx + 5, textY + size.cy + 3};
+        // A font taller than the row leaves it no margin: the highlight must
+        // not reach into the rows around, which are not redrawn when the
+        // selection moves on.
+        IntersectRect(&area, &area, &rc);
         if (draw->itemState & ODS_SELECTED) {
             SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHT));
             SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));

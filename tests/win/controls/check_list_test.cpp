@@ -222,6 +222,15 @@ TEST_F(CheckListTest, ClassicRowsDrawBoxesAtTheirIndentation) {
     LoadVisualStyles();
 }
 
+TEST_F(CheckListTest, TheSelectionStaysInsideItsRowWhateverTheFont) {
+    Surface32 s(300, 18 * 3, RGB(255, 0, 0));
+    OwnedFont tall(CreateFontA(-17, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS UI Gothic"));
+    SelectedObject font(s.Dc(), tall.Get());
+    DrawRow(s, list_, kIndented, ODS_SELECTED | ODS_FOCUS, 18);
+    EXPECT_EQ(s.CountOther(RECT{0, 0, 300, 18}, RGB(255, 0, 0)), 0);
+    EXPECT_EQ(s.CountOther(RECT{0, 36, 300, 54}, RGB(255, 0, 0)), 0);
+}
+
 TEST_F(CheckListTest, ThemedRowsUseTheLargerBox) {
     LoadVisualStyles();
     if (!VisualStylesInUse()) GTEST_SKIP() << "no visual style active";
