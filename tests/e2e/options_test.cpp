@@ -8,11 +8,15 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "callup_support.h"
 #include "driver.h"
 #include "input.h"
+#include "options/core/control_layout.h"
+#include "options/core/other_rows.h"
 #include "resources/resource.h"
+#include "standins/standin_process.h"
 
 namespace {
 
@@ -119,16 +123,23 @@ TEST_F(Options, TrayMenuOpensTheSheetAndCancellingAfterEveryPageWritesNothing) {
     EXPECT_FALSE(Visible(run));
     EXPECT_EQ(GetForegroundWindow(), sheet);
 
-    // Every page in turn: a click on the first tab, then the arrow keys.
+    // Every page in turn: a click on a tab, back to the first one and on
+    // with the arrow keys. (The tabs take two rows, and the row of the page
+    // shown moves next to it, so the first tab has no fixed place.)
+    HWND tabControl = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
     RECT tabs;
-    GetWindowRect(reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0)), &tabs);
+    GetWindowRect(tabControl, &tabs);
     ClickAt(tabs.left + 12, tabs.top + 8);
-    HWND seen[4] = {};
+    const int pageCount = static_cast<int>(SendMessageA(tabControl, TCM_GETITEMCOUNT, 0, 0));
+    ASSERT_GE(pageCount, 5);
+    for (int i = 0; i < pageCount; ++i) Keys({{VK_LEFT}});
+    EXPECT_EQ(SendMessageA(sheet, PSM_HWNDTOINDEX, SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0), 0), 0);
+    std::vector<HWND> seen(static_cast<size_t>(pageCount));
     for (HWND& page : seen) {
         page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
         Keys({{VK_RIGHT}});
     }
-    for (int i = 1; i < 4; ++i) EXPECT_NE(seen[i], seen[i - 1]) << i;
+    for (size_t i = 1; i < seen.size(); ++i) EXPECT_NE(seen[i], seen[i - 1]) << i;
     Keys({{VK_ESCAPE}});
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(sheet); }));
     Sleep(300);
@@ -236,6 +247,155 @@ TEST_F(Options, FirstStartShowsTheSheetBeforeThePanel) {
     EXPECT_TRUE(WaitFor([&] { return Saved("Shortcut=" + shortcuts + "\r\n"); }));
     StartFirstItem();
     EXPECT_TRUE(WaitFor([&] { return Ran("a"); }));
+    EXPECT_EQ(run.Close(), 0);
+}
+
+// ---- The other-options page and the blocked-applications editor ----
+
+constexpr char kEditorTitle[] = "禁止アプリケーションの設定";
+
+std::wstring Wide(const std::string& s) {
+    std::wstring out(s.size() + 1, L'\0');
+    out.resize(
+        static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, s.c_str(), -1, &out[0], static_cast<int>(out.size())) - 1));
+    return out;
+}
+
+void Shot(const char* name) {
+    if (const char* dir = std::getenv("KORVANE_SHOTS")) SaveScreenshot(std::string(dir) + "\\" + name);
+}
+
+// A click on a row of the check list, scrolled into view first. The rows
+// are 18 pixels high from the top of the list (it has no header).
+void ClickRow(HWND page, int row) {
+    HWND list = GetDlgItem(page, IDC_OTHER_LIST);
+    SendMessageA(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+    const int top = static_cast<int>(SendMessageA(list, LVM_GETTOPINDEX, 0, 0));
+    POINT p{80, (row - top) * kCheckListRowHeight + kCheckListRowHeight / 2};
+    ClientToScreen(list, &p);
+    ClickAt(p.x, p.y);
+}
+
+HWND OpenEditor(const KorvaneRun& run, HWND page) {
+    PostMessageA(GetDlgItem(page, IDC_BLOCKED_DETAILS), BM_CLICK, 0, 0);
+    HWND editor = nullptr;
+    WaitFor([&] { return (editor = ProgramWindow(run, kEditorTitle)) != nullptr; });
+    Sleep(200);
+    return editor;
+}
+
+int EditorRows(HWND editor) {
+    return static_cast<int>(SendDlgItemMessageA(editor, IDC_BLOCKED_LIST, LVM_GETITEMCOUNT, 0, 0));
+}
+
+TEST_F(Options, OtherOptionsSortTheListAndBlockAProgramAddedInTheEditor) {
+    Shortcut(shortcuts, "b.lnk", "b");
+    Shortcut(shortcuts, "a.lnk", "a");
+    run.Folder().Write("shortcuts\\shortcut.ini", "b.lnk\r\na.lnk\r\n");
+    // A program whose name the code page cannot hold.
+    const std::wstring program = Wide(run.Folder().Path()) + L"\\\xD55C\xAE00 app.exe";
+    ASSERT_TRUE(CopyFileW(Wide(StandinPath("standin_app")).c_str(), program.c_str(), FALSE));
+    run.WriteIni(Ini(FlagText(kBase)));
+    ASSERT_TRUE(StartAndSettle(run));
+
+    HWND sheet = OpenSheet();
+    ASSERT_NE(sheet, nullptr);
+    HWND page = ShowPage(sheet, IDD_OTHER_PAGE);
+    ASSERT_NE(page, nullptr);
+    ClickRow(page, RowWritingOption(kOptSortByName));
+    Shot("other_page.bmp");
+    SendDlgItemMessageA(page, IDC_USE_BLOCKED_APPS, BM_CLICK, 0, 0);
+
+    HWND editor = OpenEditor(run, page);
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(EditorRows(editor), 0);
+    PostMessageA(GetDlgItem(editor, IDC_BLOCKED_ADD), BM_CLICK, 0, 0);
+    HWND open = nullptr;
+    ASSERT_TRUE(
+        WaitFor([&] { return (open = ProgramWindow(run, "プログラムファイルを指定してください")) != nullptr; }));
+    SetDlgItemTextW(open, 0x47C, program.c_str());  // the file name box
+    PostMessageA(open, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitFor([&] { return EditorRows(editor) == 1; }));
+    Shot("blocked_apps_editor.bmp");
+    PostMessageA(GetDlgItem(editor, IDOK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(editor); }));
+    // Stored by its short name, which names the program in plain letters.
+    const std::string stored = run.Folder().Read("forbiden.ini");
+    ASSERT_GT(stored.size(), 2u);
+    EXPECT_EQ(stored.find('?'), std::string::npos) << stored;
+    wchar_t longForm[MAX_PATH] = L"";
+    GetLongPathNameW(Wide(stored.substr(0, stored.size() - 2)).c_str(), longForm, MAX_PATH);
+    EXPECT_EQ(lstrcmpiW(longForm, program.c_str()), 0);
+
+    Keys({{VK_RETURN}});
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(sheet); }));
+    // Sorted by name: "a" comes first now.
+    StartFirstItem();
+    EXPECT_TRUE(WaitFor([&] { return Ran("a"); }));
+    EXPECT_FALSE(Ran("b"));
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitFor([&] { return !Visible(run); }));
+
+    // Over the program, running, the panel stays away; over another it comes.
+    StandinProcess app("window", 40, 560, 200, 120, program);
+    ASSERT_NE(app.Window(), nullptr);
+    const RECT appRect = ReadWindow(app.Window()).rect;
+    ClickAt((appRect.left + appRect.right) / 2, (appRect.top + appRect.bottom) / 2);
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == app.Window(); }, 3000));
+    EXPECT_EQ(run.RunAgain("/h"), 1);
+    Sleep(800);
+    EXPECT_FALSE(Visible(run));
+    StandinProcess other("window", 300, 560, 200, 120);
+    const RECT otherRect = ReadWindow(other.Window()).rect;
+    ClickAt((otherRect.left + otherRect.right) / 2, (otherRect.top + otherRect.bottom) / 2);
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == other.Window(); }, 3000));
+    EXPECT_EQ(run.RunAgain("/h"), 1);
+    EXPECT_TRUE(WaitFor([&] { return Visible(run); }));
+    EXPECT_EQ(run.Close(), 0);
+    // Nothing else changed: the page wrote back what it was shown.
+    EXPECT_TRUE(Saved("NFlags=" + FlagText({kOptMousePlace, kOptMousePlaceAtCursor, kOptFoldersInPanel, kOptFolderArrow,
+                                            kOptHandCursor, kOptAccelerators, kOptIndentMedium, kOptBlockedApps,
+                                            kOptSort, kOptSortByName})))
+        << run.ReadIni();
+}
+
+TEST_F(Options, ABlockedListThatCannotBeSavedKeepsTheOldFile) {
+    run.WriteBlockedList("C:\\old.exe\r\n");
+    run.WriteIni(Ini(FlagText(kBase)));
+    ASSERT_TRUE(StartAndSettle(run));
+    HWND sheet = OpenSheet();
+    ASSERT_NE(sheet, nullptr);
+    HWND page = ShowPage(sheet, IDD_OTHER_PAGE);
+    SendDlgItemMessageA(page, IDC_USE_BLOCKED_APPS, BM_CLICK, 0, 0);
+    HWND editor = OpenEditor(run, page);
+    ASSERT_NE(editor, nullptr);
+    ASSERT_EQ(EditorRows(editor), 1);
+
+    // The entry deleted by the user, then another program holds the file.
+    RECT list;
+    GetWindowRect(GetDlgItem(editor, IDC_BLOCKED_LIST), &list);
+    ClickAt(list.left + 40, list.top + 9);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(GetDlgItem(editor, IDC_BLOCKED_DELETE)) != FALSE; }, 3000));
+    PostMessageA(GetDlgItem(editor, IDC_BLOCKED_DELETE), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return EditorRows(editor) == 0; }));
+    HANDLE held =
+        CreateFileA(run.Folder().File("forbiden.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+
+    PostMessageA(GetDlgItem(editor, IDOK), BM_CLICK, 0, 0);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (box = ProgramWindow(run, "Tovel panel")) != nullptr; }));
+    Sleep(200);
+    Shot("blocked_apps_save_failed.bmp");
+    char text[512] = "";
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    EXPECT_NE(std::string(text).find("保存できませんでした"), std::string::npos) << text;
+    PostMessageA(box, WM_COMMAND, IDCANCEL, 0);  // give the edit up
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(editor); }));
+    CloseHandle(held);
+    EXPECT_EQ(run.Folder().Read("forbiden.ini"), "C:\\old.exe\r\n");
+    Keys({{VK_ESCAPE}});
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(sheet); }));
     EXPECT_EQ(run.Close(), 0);
 }
 

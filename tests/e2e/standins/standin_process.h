@@ -17,8 +17,17 @@ public:
         STARTUPINFOA si{};
         si.cb = sizeof si;
         if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_)) return;
-        WaitForInputIdle(pi_.hProcess, 5000);
-        WaitFor([&] { return (window_ = FindTopWindow()) != nullptr; });
+        AwaitWindow();
+    }
+    // The same from a copy whose name the code page may not hold.
+    StandinProcess(const char* kind, int x, int y, int w, int h, const std::wstring& exe) {
+        const std::string args = std::string(kind) + " " + std::to_string(x) + " " + std::to_string(y) + " " +
+                                 std::to_string(w) + " " + std::to_string(h);
+        std::wstring cmd = L"\"" + exe + L"\" " + std::wstring(args.begin(), args.end());
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        if (!CreateProcessW(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_)) return;
+        AwaitWindow();
     }
     ~StandinProcess() {
         if (!pi_.hProcess) return;
@@ -52,6 +61,10 @@ private:
         if (pid != s->pid || !IsWindowVisible(w)) return TRUE;
         s->found = w;
         return FALSE;
+    }
+    void AwaitWindow() {
+        WaitForInputIdle(pi_.hProcess, 5000);
+        WaitFor([&] { return (window_ = FindTopWindow()) != nullptr; });
     }
     HWND FindTopWindow() const {
         Search s{pi_.dwProcessId, nullptr};
