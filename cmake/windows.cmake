@@ -24,6 +24,8 @@ add_library(korvane_base STATIC ${KORVANE_BASE_SOURCES})
 target_include_directories(korvane_base PUBLIC ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(korvane_base PUBLIC korvane_core user32 kernel32)
 
+include(${PROJECT_SOURCE_DIR}/cmake/delayload.cmake)
+
 # Everything of the panel program except its entry point, so that the Win32
 # tests link the same code the program runs.
 file(GLOB KORVANE_APP_SOURCES CONFIGURE_DEPENDS
@@ -38,8 +40,7 @@ file(GLOB KORVANE_APP_SOURCES CONFIGURE_DEPENDS
 list(REMOVE_ITEM KORVANE_APP_SOURCES ${PROJECT_SOURCE_DIR}/src/shell/main.cpp)
 add_library(korvane_app STATIC ${KORVANE_APP_SOURCES})
 target_include_directories(korvane_app PUBLIC ${PROJECT_SOURCE_DIR}/src ${PROJECT_BINARY_DIR}/generated)
-target_link_libraries(korvane_app PUBLIC korvane_base korvane_core
-  comctl32 comdlg32 shell32 ole32 oleaut32 uuid gdi32 user32 kernel32 winmm version)
+target_link_libraries(korvane_app PUBLIC korvane_base korvane_core korvane_delayed_system uuid gdi32 user32 kernel32)
 
 set(KORVANE_RC ${PROJECT_SOURCE_DIR}/src/resources/korvane.rc)
 set_source_files_properties(${KORVANE_RC} PROPERTIES
@@ -144,3 +145,20 @@ foreach(src ${bench_sources})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE korvane_hook_compat korvane_app e2e_support psapi)
 endforeach()
+
+# Delay-import libraries of a library no system has and of a function the
+# sound library lacks, for the delay-load tests.
+if(TARGET win_shell_tests AND TARGET korvane_delay_libs)
+  foreach(def absent_library missing_function)
+    file(STRINGS ${PROJECT_SOURCE_DIR}/tests/win/shell/${def}.def library_line REGEX "^LIBRARY ")
+    string(REGEX REPLACE "^LIBRARY " "" library_name "${library_line}")
+    set(lib ${PROJECT_BINARY_DIR}/delayload/lib${def}_test.a)
+    add_custom_command(OUTPUT ${lib}
+      COMMAND ${CMAKE_DLLTOOL} --input-def ${PROJECT_SOURCE_DIR}/tests/win/shell/${def}.def
+              --dllname ${library_name} --output-delaylib ${lib}
+      DEPENDS ${PROJECT_SOURCE_DIR}/tests/win/shell/${def}.def VERBATIM)
+    add_custom_target(${def}_test_lib DEPENDS ${lib})
+    add_dependencies(win_shell_tests ${def}_test_lib)
+    target_link_libraries(win_shell_tests PRIVATE ${lib})
+  endforeach()
+endif()
