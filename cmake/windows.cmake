@@ -7,6 +7,11 @@ if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
 endif()
 add_compile_options(-Wall -Wextra $<$<COMPILE_LANGUAGE:C,CXX>:-fexec-charset=CP932>)
 add_link_options(-static -static-libgcc -static-libstdc++)
+# Release builds leave out what nothing references (functions and data of
+# our code and of the static run-time) and every symbol and debugging
+# section: the binaries carry only what runs.
+add_compile_options($<$<CONFIG:Release>:-ffunction-sections> $<$<CONFIG:Release>:-fdata-sections>)
+add_link_options($<$<CONFIG:Release>:-Wl,--gc-sections> $<$<CONFIG:Release>:-s>)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
 add_compile_definitions(WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601 WINVER=0x0601 NOMINMAX)
 
