@@ -151,6 +151,14 @@ foreach(src ${bench_sources})
   target_link_libraries(${name} PRIVATE korvane_hook_compat korvane_app e2e_support psapi)
 endforeach()
 
+# Bare programs the start-up benchmark compares the real program with.
+foreach(name bare_exit bare_tray)
+  add_executable(${name} WIN32 ${PROJECT_SOURCE_DIR}/bench/win/bare/${name}.cpp)
+  target_link_libraries(${name} PRIVATE user32 gdi32 kernel32)
+endforeach()
+target_link_libraries(bare_tray PRIVATE shell32)
+add_dependencies(bench_startup bare_exit bare_tray Korvane)
+
 # Delay-import libraries of a library no system has and of a function the
 # sound library lacks, for the delay-load tests.
 if(TARGET win_shell_tests AND TARGET korvane_delay_libs)
