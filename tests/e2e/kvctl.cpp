@@ -6,7 +6,7 @@
 //   kvctl close                     WM_CLOSE to the panel and wait until it is gone
 //   kvctl key VK [VK...]            press and release keys (decimal or 0x.. codes)
 //   kvctl screenshot FILE.bmp       the whole desktop
-//   kvctl shortcut LNK TARGET [ARGS]  write a shell link
+//   kvctl shortcut LNK TARGET [ARGS [ICONFILE]]  write a shell link
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -18,7 +18,7 @@ namespace {
 long Number(const char* text) { return std::strtol(text, nullptr, 0); }
 
 int Usage() {
-    std::fprintf(stderr, "usage: kvctl find|wait-visible|wait-hidden|send|close|key|screenshot ...\n");
+    std::fprintf(stderr, "usage: kvctl find|wait-visible|wait-hidden|send|close|key|screenshot|shortcut ...\n");
     return 2;
 }
 
@@ -63,8 +63,9 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
-    if (!std::strcmp(cmd, "shortcut") && (argc == 4 || argc == 5))
-        return MakeShortcut(WindowsPath(argv[2]), argv[3], argc == 5 ? argv[4] : "") ? 0 : 1;
+    if (!std::strcmp(cmd, "shortcut") && argc >= 4 && argc <= 6)
+        return MakeShortcut(WindowsPath(argv[2]), argv[3], argc >= 5 ? argv[4] : "", "", argc == 6 ? argv[5] : "") ? 0
+                                                                                                                   : 1;
     if (!std::strcmp(cmd, "screenshot") && argc == 3) return SaveScreenshot(WindowsPath(argv[2])) ? 0 : 1;
     return Usage();
 }

@@ -179,7 +179,7 @@ void KorvaneRun::Kill() {
 }
 
 bool MakeShortcut(const std::string& lnkPath, const std::string& target, const std::string& args,
-                  const std::string& workingFolder) {
+                  const std::string& workingFolder, const std::string& iconFile) {
     const bool comStarted = SUCCEEDED(CoInitialize(nullptr));
     bool ok = false;
     IShellLinkA* link = nullptr;
@@ -188,6 +188,7 @@ bool MakeShortcut(const std::string& lnkPath, const std::string& target, const s
         link->SetPath(target.c_str());
         if (!args.empty()) link->SetArguments(args.c_str());
         if (!workingFolder.empty()) link->SetWorkingDirectory(workingFolder.c_str());
+        if (!iconFile.empty()) link->SetIconLocation(iconFile.c_str(), 0);
         IPersistFile* file = nullptr;
         if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
             wchar_t wide[MAX_PATH];

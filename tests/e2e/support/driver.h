@@ -39,9 +39,10 @@ std::string FlagText(std::initializer_list<OptionFlag> flags);
 std::string WindowsPath(const std::string& path);
 
 void PressKey(WORD vk, bool withAlt = false);
-// Writes a shell link (.lnk) to target with optional arguments and working folder.
+// Writes a shell link (.lnk) to target with optional arguments, working folder
+// and icon (the first icon of that file).
 bool MakeShortcut(const std::string& lnkPath, const std::string& target, const std::string& args = "",
-                  const std::string& workingFolder = "");
+                  const std::string& workingFolder = "", const std::string& iconFile = "");
 bool SaveScreenshot(const std::string& bmpPath);
 
 // The folder the hook libraries and stand-in programs are taken from:
