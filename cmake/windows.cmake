@@ -120,7 +120,7 @@ target_include_directories(e2e_support PUBLIC ${PROJECT_SOURCE_DIR}/tests/e2e/su
 target_link_libraries(e2e_support PUBLIC korvane_core test_support user32 gdi32 shell32 ole32 uuid)
 
 add_executable(kvctl ${PROJECT_SOURCE_DIR}/tests/e2e/kvctl.cpp)
-target_link_libraries(kvctl PRIVATE e2e_support)
+target_link_libraries(kvctl PRIVATE e2e_support version)
 
 add_dependencies(programs kvctl)
 file(GLOB e2e_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/*_test.cpp)

@@ -24,7 +24,7 @@ log() { printf '[korvane] %s\n' "$*" >&2; }
 KORVANE_PACKAGES="g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix cmake make
   wine64 fonts-wine libxi6 libxcursor1 libxcomposite1 xvfb xauth xdotool x11-utils
   imagemagick googletest fonts-ipafont-gothic locales g++ clang libclang-rt-14-dev
-  python3 util-linux"
+  python3 python3-markdown util-linux"
 
 ensure_packages() {
   local missing=() p

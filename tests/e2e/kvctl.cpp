@@ -7,9 +7,12 @@
 //   kvctl key VK [VK...]            press and release keys (decimal or 0x.. codes)
 //   kvctl screenshot FILE.bmp       the whole desktop
 //   kvctl shortcut LNK TARGET [ARGS [ICONFILE]]  write a shell link
+//   kvctl version FILE              print the file version of a program or library
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "driver.h"
 
@@ -18,7 +21,7 @@ namespace {
 long Number(const char* text) { return std::strtol(text, nullptr, 0); }
 
 int Usage() {
-    std::fprintf(stderr, "usage: kvctl find|wait-visible|wait-hidden|send|close|key|screenshot|shortcut ...\n");
+    std::fprintf(stderr, "usage: kvctl find|wait-visible|wait-hidden|send|close|key|screenshot|shortcut|version ...\n");
     return 2;
 }
 
@@ -66,6 +69,19 @@ int main(int argc, char** argv) {
     if (!std::strcmp(cmd, "shortcut") && argc >= 4 && argc <= 6)
         return MakeShortcut(WindowsPath(argv[2]), argv[3], argc >= 5 ? argv[4] : "", "", argc == 6 ? argv[5] : "") ? 0
                                                                                                                    : 1;
+    if (!std::strcmp(cmd, "version") && argc == 3) {
+        const std::string file = WindowsPath(argv[2]);
+        DWORD ignored = 0;
+        std::vector<char> data(GetFileVersionInfoSizeA(file.c_str(), &ignored));
+        VS_FIXEDFILEINFO* info = nullptr;
+        UINT size = 0;
+        if (data.empty() || !GetFileVersionInfoA(file.c_str(), 0, static_cast<DWORD>(data.size()), data.data()) ||
+            !VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&info), &size) || !info)
+            return 1;
+        std::printf("%u.%u.%u.%u\n", HIWORD(info->dwFileVersionMS), LOWORD(info->dwFileVersionMS),
+                    HIWORD(info->dwFileVersionLS), LOWORD(info->dwFileVersionLS));
+        return 0;
+    }
     if (!std::strcmp(cmd, "screenshot") && argc == 3) return SaveScreenshot(WindowsPath(argv[2])) ? 0 : 1;
     return Usage();
 }
