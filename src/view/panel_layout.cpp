@@ -148,7 +148,7 @@ void PlacePanel(HWND window, bool byMouse) {
     in.noEdgeCorrection = Option(gSettings, kOptNoEdgeCorrection);
     in.saved = mouseGroup ? KPoint{gSettings.left, gSettings.top} : KPoint{gSettings.left2, gSettings.top2};
     POINT cursor{0, 0};
-    GetCursorPos(&cursor);
+    if (in.atCursor) GetCursorPos(&cursor);  // a round trip to the display server under some systems
     in.cursor = KPoint{cursor.x, cursor.y};
     in.width = gSkin.panelWidth;
     in.height = gSkin.panelHeight;
@@ -162,7 +162,10 @@ void PlacePanel(HWND window, bool byMouse) {
         in.desktop = KRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     }
     const PlacementResult result = PlacePanelAt(in);
-    if (result.kind == Placement::kMove)
+    RECT now{};
+    GetWindowRect(window, &now);
+    const bool moves = now.left != result.position.x || now.top != result.position.y;
+    if (result.kind == Placement::kMove && moves)
         SetWindowPos(window, nullptr, result.position.x, result.position.y, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     else if (result.kind == Placement::kCenter)

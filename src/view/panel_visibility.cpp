@@ -71,9 +71,11 @@ void ShowPanel(HWND window, HWND target, bool byMouse) {
     UpdateWindow(window);
     // Shown without activation, then brought forward: the panel takes the
     // foreground from whichever process had it.
+    gView.showingActive = true;
     SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     ForceForeground(window);
     TakeKeyboardFocus(window);
+    gView.showingActive = false;
     PlayEventSound(kSoundOpen);
 
     if (fade) StartFade(window);

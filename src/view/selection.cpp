@@ -220,7 +220,10 @@ void OnActivate(HWND window, WPARAM state) {
     const bool active = LOWORD(state) != WA_INACTIVE;
     gMarkers.active = active ? 1 : 0;
     if (Option(gSettings, kOptAlwaysShown) || active) {
-        RedrawPanel(window);
+        // The activation a show brings about finds the active picture drawn
+        // and painted already; drawing it again would only repaint the
+        // whole layered window once more.
+        if (!(active && gView.showingActive)) RedrawPanel(window);
         if (gPanel.closeButton) InvalidateRect(gPanel.closeButton, nullptr, FALSE);
         if (!Option(gSettings, kOptActiveCursorAlways)) gView.clickActivated = LOWORD(state) == WA_CLICKACTIVE ? 1 : 0;
     }

@@ -27,6 +27,7 @@ struct ViewState {
     RECT clickArea{};             // client rectangle in which clicks start items
     int shownByMouse = 0;         // which stored position a move updates
     int clickActivated = 0;       // the last activation came from a mouse click
+    bool showingActive = false;   // a show has drawn the active picture and is bringing the panel forward
 };
 
 extern ViewState gView;
