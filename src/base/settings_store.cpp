@@ -32,45 +32,55 @@ private:
     const char* file_;
 };
 
+void LoadRow(const Profile& p, Settings& s, const SettingRow& row, int32_t& iconIndex) {
+    switch (row.type) {
+        case SettingType::kNumber:
+        case SettingType::kLegacyFlags:
+            SetSettingNumber(s, row, p.Int(row.section, row.key, row.fallback));
+            break;
+        case SettingType::kText:
+            p.Text(row.section, row.key, SettingText(s, row), static_cast<DWORD>(row.size));
+            break;
+        case SettingType::kOptionFlags: {
+            char nflags[256];
+            p.Text(row.section, row.key, nflags, sizeof nflags);
+            if (nflags[0]) {
+                ParseOptionText(nflags, s.optionFlags);
+            } else {
+                for (uint8_t& b : s.optionFlags) b = 0;
+                if (s.legacyFlags == -1)
+                    SetDefaultOptions(s.optionFlags);
+                else
+                    SetLegacyOptions(s.optionFlags, s.legacyFlags);
+            }
+            break;
+        }
+        case SettingType::kSecondPosition: {
+            const int32_t value = p.Int(row.section, row.key, kPositionAbsent);
+            SetSettingNumber(s, row, value == kPositionAbsent ? FirstPosition(s, row) : value);
+            break;
+        }
+        case SettingType::kItemIndex:
+            iconIndex = p.Int(row.section, row.key, row.fallback);
+            break;
+    }
+}
+
 }  // namespace
 
 void LoadSettings(Settings& s, int32_t& iconIndex) {
     const Profile p(s.settingsFile);
+    for (size_t i = 0; i < kSettingRowCount; ++i) LoadRow(p, s, kSettingRows[i], iconIndex);
+    ClampStoredSettings(s, iconIndex);
+}
+
+void LoadOptionFlags(Settings& s) {
+    const Profile p(s.settingsFile);
+    int32_t unused = 0;
     for (size_t i = 0; i < kSettingRowCount; ++i) {
         const SettingRow& row = kSettingRows[i];
-        switch (row.type) {
-            case SettingType::kNumber:
-            case SettingType::kLegacyFlags:
-                SetSettingNumber(s, row, p.Int(row.section, row.key, row.fallback));
-                break;
-            case SettingType::kText:
-                p.Text(row.section, row.key, SettingText(s, row), static_cast<DWORD>(row.size));
-                break;
-            case SettingType::kOptionFlags: {
-                char nflags[256];
-                p.Text(row.section, row.key, nflags, sizeof nflags);
-                if (nflags[0]) {
-                    ParseOptionText(nflags, s.optionFlags);
-                } else {
-                    for (uint8_t& b : s.optionFlags) b = 0;
-                    if (s.legacyFlags == -1)
-                        SetDefaultOptions(s.optionFlags);
-                    else
-                        SetLegacyOptions(s.optionFlags, s.legacyFlags);
-                }
-                break;
-            }
-            case SettingType::kSecondPosition: {
-                const int32_t value = p.Int(row.section, row.key, kPositionAbsent);
-                SetSettingNumber(s, row, value == kPositionAbsent ? FirstPosition(s, row) : value);
-                break;
-            }
-            case SettingType::kItemIndex:
-                iconIndex = p.Int(row.section, row.key, row.fallback);
-                break;
-        }
+        if (row.type == SettingType::kLegacyFlags || row.type == SettingType::kOptionFlags) LoadRow(p, s, row, unused);
     }
-    ClampStoredSettings(s, iconIndex);
 }
 
 void SaveSettings(const Settings& s, int32_t iconIndex) {

@@ -49,10 +49,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     SetDllDirectoryA("");
 
     LocateSettings();
-    LoadSettings(gSettings, gView.currentIndex);
-
     const OwnedKernelHandle mutex(CreateMutexA(nullptr, TRUE, kInstanceMutexName));
-    if (GetLastError() == ERROR_ALREADY_EXISTS) return HandOver(commandLine);
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        // A second start hands its request over and ends: it needs option
+        // flag 13 and nothing else of the settings, and reading every key
+        // would cost it more than all the rest of its work.
+        LoadOptionFlags(gSettings);
+        return HandOver(commandLine);
+    }
+    LoadSettings(gSettings, gView.currentIndex);
 
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&icc);

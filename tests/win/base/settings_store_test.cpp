@@ -318,4 +318,23 @@ TEST_F(SettingsFile, NumbersBeyondWhatTheProgramMakesAreHeldAtItsLimitsAndSavedS
     EXPECT_EQ(Value("Transparent", "Active"), std::to_string(kMaxTransparency));
 }
 
+TEST_F(SettingsFile, OptionFlagsAloneReadAsTheWholeLoadReadsThem) {
+    auto flagsAlone = [&] {
+        Settings alone{};
+        CopyText(alone.settingsFile, s.settingsFile);
+        LoadOptionFlags(alone);
+        return std::vector<uint8_t>(alone.optionFlags, alone.optionFlags + sizeof alone.optionFlags);
+    };
+    auto flagsOfWholeLoad = [&] {
+        Load();
+        return std::vector<uint8_t>(s.optionFlags, s.optionFlags + sizeof s.optionFlags);
+    };
+    for (const char* ini : {"[General]\r\nNFlags=00,20,01\r\nFlags=5\r\n",  // NFlags wins
+                            "[General]\r\nFlags=8197\r\n",                  // only the older key
+                            "[Window]\r\nLeft=3\r\n"}) {                    // neither: the defaults
+        folder.Write("korvane.ini", ini);
+        EXPECT_EQ(flagsAlone(), flagsOfWholeLoad()) << ini;
+    }
+}
+
 }  // namespace
