@@ -54,11 +54,32 @@ set_source_files_properties(${KORVANE_RC} PROPERTIES
 add_executable(Korvane WIN32 ${PROJECT_SOURCE_DIR}/src/shell/main.cpp ${KORVANE_RC})
 target_include_directories(Korvane PRIVATE ${PROJECT_BINARY_DIR}/generated)
 target_link_libraries(Korvane PRIVATE korvane_app)
-# The user guide the About box links to lies beside the program.
-add_custom_target(user_guide
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROJECT_SOURCE_DIR}/docs/Korvane.html ${PROJECT_BINARY_DIR}
-  BYPRODUCTS ${PROJECT_BINARY_DIR}/Korvane.html)
-add_dependencies(Korvane user_guide)
+# The user guide the About box links to lies beside the program, as HTML made
+# from docs/guide.md, with its pictures. Making it needs Python's markdown
+# module; a build without one simply has no guide page beside the program.
+find_package(Python3 COMPONENTS Interpreter QUIET)
+set(KORVANE_GUIDE_PYTHON "")
+foreach(candidate ${Python3_EXECUTABLE} /usr/bin/python3)
+  if(NOT KORVANE_GUIDE_PYTHON AND EXISTS ${candidate})
+    execute_process(COMMAND ${candidate} -c "import markdown" RESULT_VARIABLE no_markdown OUTPUT_QUIET ERROR_QUIET)
+    if(no_markdown EQUAL 0)
+      set(KORVANE_GUIDE_PYTHON ${candidate})
+    endif()
+  endif()
+endforeach()
+if(KORVANE_GUIDE_PYTHON)
+  file(GLOB KORVANE_GUIDE_IMAGES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/images/*.png)
+  add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/Korvane.html
+    COMMAND ${KORVANE_GUIDE_PYTHON} ${PROJECT_SOURCE_DIR}/scripts/guide_html.py ${PROJECT_SOURCE_DIR}/docs/guide.md
+      ${PROJECT_BINARY_DIR}/Korvane.html ${PROJECT_VERSION}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/images
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${KORVANE_GUIDE_IMAGES} ${PROJECT_BINARY_DIR}/images
+    DEPENDS ${PROJECT_SOURCE_DIR}/docs/guide.md ${PROJECT_SOURCE_DIR}/scripts/guide_html.py ${KORVANE_GUIDE_IMAGES})
+  add_custom_target(user_guide DEPENDS ${PROJECT_BINARY_DIR}/Korvane.html)
+  add_dependencies(Korvane user_guide)
+else()
+  message(STATUS "Python's markdown module not found: no Korvane.html beside the program")
+endif()
 
 if(EXISTS ${PROJECT_SOURCE_DIR}/src/hooklib/CMakeLists.txt)
   add_subdirectory(src/hooklib)
