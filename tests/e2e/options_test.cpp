@@ -13,7 +13,7 @@
 #include "callup_support.h"
 #include "driver.h"
 #include "input.h"
-#include "options/core/control_layout.h"
+#include "controls/core/control_layout.h"
 #include "options/core/other_rows.h"
 #include "resources/resource.h"
 #include "standins/standin_process.h"
