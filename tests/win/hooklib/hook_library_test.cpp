@@ -147,6 +147,8 @@ TEST_F(HookLibrary, AMissingFileShowsWhichLibraryAndThatMouseActivationIsOff) {
 // creation; a second start asking for the panel then waits until the panel is
 // complete instead of showing it half built (off screen, at no size).
 TEST_F(HookLibrary, ARequestWhileTheMessageIsShownWaitsForTheCreation) {
+    // A settings file that exists: a first start would open the options first.
+    folder_.Write("korvane.ini", "");
     CopyText(gSettings.settingsFile, folder_.File("korvane.ini").c_str());
     CopyText(gSettings.shortcutFolder, folder_.Path().c_str());
     gSettings.skinName[0] = '\0';
