@@ -92,9 +92,24 @@ protected:
         Sleep(500);  // past the fade-in, which ignores keys
         PressKey(VK_RETURN);
     }
+    // The sheet, opened from the tray menu as a user does (which lets the
+    // program bring it to the front), once it takes the keys typed next.
     HWND OpenSheet() {
-        PostMessageA(run.Panel(), WM_COMMAND, IDM_OPTIONS, 0);
-        return WaitSheet(run);
+        PostMessageA(run.Panel(), kNotifyIcon, kTrayId, WM_RBUTTONUP);
+        if (!WaitFor([&] { return FindWindowA("#32768", nullptr) != nullptr; })) return nullptr;
+        Sleep(150);
+        Keys({{'O'}});  // "オプション(&O)..."
+        HWND sheet = WaitSheet(run);
+        if (!sheet) return nullptr;
+        // A program started from the panel just before may still hold the
+        // front; the user then clicks the sheet's caption.
+        if (!WaitFor([&] { return GetForegroundWindow() == sheet; }, 2000)) {
+            RECT r;
+            GetWindowRect(sheet, &r);
+            ClickAt(r.left + 60, r.top + 8);
+        }
+        if (!WaitFor([&] { return GetForegroundWindow() == sheet; })) return nullptr;
+        return sheet;
     }
 
     KorvaneRun run;

@@ -73,6 +73,7 @@ public:
     bool Start(const std::string& args = "");
     HWND Panel() const { return panel_; }
     DWORD ProcessId() const { return pi_.dwProcessId; }
+    HANDLE Process() const { return pi_.hProcess; }
     bool Running() const;
 
     // Starts another instance with args and waits for it to end; its exit
