@@ -436,7 +436,7 @@ void CreateSkinFont(SkinFont& font, OwnedFont& holder) {
 }
 
 // The user's design customisation: row sizes, fonts and colours.
-void ApplyDesign(SkinInfo& skin, SkinResources& held, const Settings& s, int dpi) {
+void ApplyDesign(SkinInfo& skin, OwnedFont& selectedFont, OwnedFont& otherFont, const Settings& s, int dpi) {
     const bool sizesFixed = skin.kind == kSkinOldFormat || (skin.resizeFlags & kResizeFixed);
     if (!sizesFixed) ApplyDesignSizes(skin, s, dpi);
     char face[kFaceNameSize];
@@ -446,8 +446,8 @@ void ApplyDesign(SkinInfo& skin, SkinResources& held, const Settings& s, int dpi
     CopyText(face, sizeof face, s.unselectFont);
     ApplyDesignFont(skin.otherItemFont, skin.baseFont, face, s.unselectSize, s.unselectStyle, s.unselectColor,
                     sizesFixed, dpi);
-    CreateSkinFont(skin.selectedItemFont, held.selectedItemFont);
-    CreateSkinFont(skin.otherItemFont, held.otherItemFont);
+    CreateSkinFont(skin.selectedItemFont, selectedFont);
+    CreateSkinFont(skin.otherItemFont, otherFont);
     if (s.selectBG != kColorUnset) skin.selectBackColor = s.selectBG;
     if (s.selectFrame != kColorUnset) skin.selectFrameColor = s.selectFrame;
     if (s.background != kColorUnset) skin.backColor = s.background;
@@ -567,6 +567,16 @@ void ApplyDesignSizes(SkinInfo& skin, const Settings& settings, int pixelsPerInc
     if (design != 16 && design > 0) skin.iconSize = design;
 }
 
+void ApplyItemLook(SkinInfo& skin, OwnedFont& selectedFont, OwnedFont& otherFont, const Settings& settings,
+                   int pixelsPerInchY) {
+    if (Option(settings, kOptCustomDesign)) {
+        ApplyDesign(skin, selectedFont, otherFont, settings, pixelsPerInchY);
+        return;
+    }
+    if (skin.selectedItemFont.flags & kFontSpecified) CreateSkinFont(skin.selectedItemFont, selectedFont);
+    if (skin.otherItemFont.flags & kFontSpecified) CreateSkinFont(skin.otherItemFont, otherFont);
+}
+
 bool ApplySkin(HWND window, const char* skinName) {
     if (gSkin.applied) ReleaseSkin();
     ResetSkinInfo(gSkin);
@@ -593,14 +603,7 @@ bool ApplySkin(HWND window, const char* skinName) {
     }
     LoadArrowImages(gSkin, gSkinResources);
 
-    if (Option(gSettings, kOptCustomDesign)) {
-        ApplyDesign(gSkin, gSkinResources, gSettings, dpi);
-    } else {
-        if (gSkin.selectedItemFont.flags & kFontSpecified)
-            CreateSkinFont(gSkin.selectedItemFont, gSkinResources.selectedItemFont);
-        if (gSkin.otherItemFont.flags & kFontSpecified)
-            CreateSkinFont(gSkin.otherItemFont, gSkinResources.otherItemFont);
-    }
+    ApplyItemLook(gSkin, gSkinResources.selectedItemFont, gSkinResources.otherItemFont, gSettings, dpi);
 
     if (gSkin.clickWidth < 0 || gSkin.clickHeight < 0) {
         gSkin.clickLeft = gSkin.itemLeft;

@@ -6,6 +6,7 @@
 
 #include "base/core/limits.h"
 #include "base/core/settings.h"
+#include "base/handles.h"
 #include "skin/skin_info.h"
 
 // Reads the "skin.ini" at path into gSkin. False when the file does not exist,
@@ -34,6 +35,15 @@ void ResetSkinInfo(SkinInfo& skin);
 // kOptNoText of settings leave out icons and text), and takes the design's icon
 // size. The design preview runs it on its own copy of the record.
 void ApplyDesignSizes(SkinInfo& skin, const Settings& settings, int pixelsPerInchY);
+
+// The rows' look of skin from settings: with the design customisation on
+// (kOptCustomDesign), its row sizes (not for the older format or a fixed
+// skin), fonts and colours merged into skin; else the fonts the skin itself
+// specifies. The fonts made are kept in selectedFont and otherFont; an item
+// font left without one is drawn in the target's current font. The panel runs
+// it on the live record, the design preview on its own copy.
+void ApplyItemLook(SkinInfo& skin, OwnedFont& selectedFont, OwnedFont& otherFont, const Settings& settings,
+                   int pixelsPerInchY);
 
 // The panel's geometry stays within what the layout and drawing can afford;
 // a skin whose numbers fall outside is refused like a skin without Background.

@@ -14,8 +14,6 @@
 
 namespace {
 
-SkinImage& PanelOverlay() { return gSkin.panelImages.images[kSlotOverlay]; }
-
 void UpdateClickArea() {
     gView.clickArea =
         RECT{gSkin.clickLeft, gSkin.clickTop, gSkin.clickLeft + gSkin.clickWidth, gSkin.clickTop + gSkin.clickHeight};
@@ -40,55 +38,65 @@ void SetDragFullWindows(BOOL on) { SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS,
 
 }  // namespace
 
-PanelGeometry CurrentGeometry() {
+PanelGeometry GeometryOf(const SkinInfo& skin) {
     PanelGeometry g{};
+    g.panelWidth = skin.panelWidth;
+    g.panelHeight = skin.panelHeight;
+    g.baseHeight = skin.baseHeight;
+    g.selectLeft = skin.selectLeft;
+    g.selectTop = skin.selectTop;
+    g.selectWidth = skin.selectWidth;
+    g.selectHeight = skin.selectHeight;
+    g.clickLeft = skin.clickLeft;
+    g.clickTop = skin.clickTop;
+    g.clickWidth = skin.clickWidth;
+    g.clickHeight = skin.clickHeight;
+    g.closeLeft = skin.closeLeft;
+    g.closeTop = skin.closeTop;
+    g.closeAlign = skin.closeAlign;
+    g.itemWidth = skin.itemWidth;
+    g.itemHeight = skin.itemHeight;
+    g.itemCount = skin.itemCount;
+    const SkinImage& overlay = skin.panelImages.images[kSlotOverlay];
+    g.overlayLeft = overlay.offsetLeft;
+    g.overlayTop = overlay.offsetTop;
+    g.overlayAlign = overlay.align;
+    g.resizeFlags = skin.resizeFlags;
+    return g;
+}
+
+void PutGeometry(SkinInfo& skin, const PanelGeometry& g) {
+    skin.panelWidth = g.panelWidth;
+    skin.panelHeight = g.panelHeight;
+    skin.baseHeight = g.baseHeight;
+    skin.selectLeft = g.selectLeft;
+    skin.selectTop = g.selectTop;
+    skin.selectWidth = g.selectWidth;
+    skin.selectHeight = g.selectHeight;
+    skin.clickLeft = g.clickLeft;
+    skin.clickTop = g.clickTop;
+    skin.clickWidth = g.clickWidth;
+    skin.clickHeight = g.clickHeight;
+    skin.closeLeft = g.closeLeft;
+    skin.closeTop = g.closeTop;
+    // The hot and pressed bits belong to the live button, not to the snapshot.
+    skin.closeAlign = (g.closeAlign & ~(kCloseHot | kClosePressed)) | (skin.closeAlign & (kCloseHot | kClosePressed));
+    skin.itemWidth = g.itemWidth;
+    skin.itemHeight = g.itemHeight;
+    skin.itemCount = g.itemCount;
+    skin.panelImages.images[kSlotOverlay].offsetLeft = g.overlayLeft;
+    skin.panelImages.images[kSlotOverlay].offsetTop = g.overlayTop;
+}
+
+PanelGeometry CurrentGeometry() {
+    PanelGeometry g = GeometryOf(gSkin);
     g.cursorRow = gView.cursorRow;
-    g.panelWidth = gSkin.panelWidth;
-    g.panelHeight = gSkin.panelHeight;
-    g.baseHeight = gSkin.baseHeight;
-    g.selectLeft = gSkin.selectLeft;
-    g.selectTop = gSkin.selectTop;
-    g.selectWidth = gSkin.selectWidth;
-    g.selectHeight = gSkin.selectHeight;
-    g.clickLeft = gSkin.clickLeft;
-    g.clickTop = gSkin.clickTop;
-    g.clickWidth = gSkin.clickWidth;
-    g.clickHeight = gSkin.clickHeight;
-    g.closeLeft = gSkin.closeLeft;
-    g.closeTop = gSkin.closeTop;
-    g.closeAlign = gSkin.closeAlign;
-    g.itemWidth = gSkin.itemWidth;
-    g.itemHeight = gSkin.itemHeight;
-    g.itemCount = gSkin.itemCount;
-    g.overlayLeft = PanelOverlay().offsetLeft;
-    g.overlayTop = PanelOverlay().offsetTop;
-    g.overlayAlign = PanelOverlay().align;
-    g.resizeFlags = gSkin.resizeFlags;
     return g;
 }
 
 void SetGeometry(const PanelGeometry& g) {
     gView.cursorRow = g.cursorRow;
-    gSkin.panelWidth = g.panelWidth;
-    gSkin.panelHeight = g.panelHeight;
-    gSkin.baseHeight = g.baseHeight;
-    gSkin.selectLeft = g.selectLeft;
-    gSkin.selectTop = g.selectTop;
-    gSkin.selectWidth = g.selectWidth;
-    gSkin.selectHeight = g.selectHeight;
-    gSkin.clickLeft = g.clickLeft;
-    gSkin.clickTop = g.clickTop;
-    gSkin.clickWidth = g.clickWidth;
-    gSkin.clickHeight = g.clickHeight;
-    gSkin.closeLeft = g.closeLeft;
-    gSkin.closeTop = g.closeTop;
-    // The hot and pressed bits belong to the live button, not to the snapshot.
-    gSkin.closeAlign = (g.closeAlign & ~(kCloseHot | kClosePressed)) | (gSkin.closeAlign & (kCloseHot | kClosePressed));
-    gSkin.itemWidth = g.itemWidth;
-    gSkin.itemHeight = g.itemHeight;
-    gSkin.itemCount = g.itemCount;
-    PanelOverlay().offsetLeft = g.overlayLeft;
-    PanelOverlay().offsetTop = g.overlayTop;
+    PutGeometry(gSkin, g);
     UpdateClickArea();
 }
 

@@ -4,6 +4,7 @@
 // screen, and the geometry side of resizing by the right and bottom borders.
 #include <windows.h>
 
+#include "skin/skin_info.h"
 #include "view/core/panel_geometry.h"
 
 // Applies the named skin (or the standard look, telling the user when the
@@ -26,6 +27,10 @@ void BeginResize(HWND window);
 void SizingRect(int edge, RECT* rect);
 void EndResize(HWND window);
 
-// The skin record's geometry and back.
+// A skin record's geometry (cursor row 0) and back; the close button's hot
+// and pressed bits stay those of the record.
+PanelGeometry GeometryOf(const SkinInfo& skin);
+void PutGeometry(SkinInfo& skin, const PanelGeometry& g);
+// The live skin record's geometry with the view's cursor row, and back.
 PanelGeometry CurrentGeometry();
 void SetGeometry(const PanelGeometry& g);
