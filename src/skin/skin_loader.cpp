@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -427,7 +428,9 @@ void ApplyDesignFont(SkinFont& font, const LOGFONTA& base, const char* face, int
     font.logFont.lfWeight = (style & kStyleBold) ? FW_BOLD : FW_NORMAL;
     font.logFont.lfItalic = (style & kStyleItalic) ? TRUE : FALSE;
     font.logFont.lfUnderline = (style & kStyleUnderline) ? TRUE : FALSE;
-    if (!sizesFixed && size != font.pointSize) font.logFont.lfHeight = HeightOfPoints(size, dpi);
+    // A size of 0 or below names no font height (the settings file can hold
+    // one): the skin's own height stays.
+    if (!sizesFixed && size > 0 && size != font.pointSize) font.logFont.lfHeight = HeightOfPoints(size, dpi);
 }
 
 void CreateSkinFont(SkinFont& font, OwnedFont& holder) {
@@ -551,7 +554,10 @@ void ApplyDesignSizes(SkinInfo& skin, const Settings& settings, int pixelsPerInc
     in.increase = skin.increase;
     in.noIcons = Option(settings, kOptNoIcons);
     in.noText = Option(settings, kOptNoText);
-    const int32_t g = DesignRowGrowth(in);
+    int32_t g = DesignRowGrowth(in);
+    // Smaller sizes shrink the rows, but never to nothing: a row and the
+    // cursor keep at least one pixel.
+    if (g < 0) g = std::min(0, std::max(g, 1 - std::min(skin.itemHeight, skin.selectHeight)));
     if (g != 0) {
         const int64_t n = skin.itemCount;
         skin.selectHeight = SaturatingAdd(skin.selectHeight, g);

@@ -33,7 +33,7 @@ void ResetSkinInfo(SkinInfo& skin);
 
 // Grows the rows of skin for the design's icon and font sizes (kOptNoIcons and
 // kOptNoText of settings leave out icons and text), and takes the design's icon
-// size. The design preview runs it on its own copy of the record.
+// size. Smaller sizes shrink the rows, down to one pixel.
 void ApplyDesignSizes(SkinInfo& skin, const Settings& settings, int pixelsPerInchY);
 
 // The rows' look of skin from settings: with the design customisation on

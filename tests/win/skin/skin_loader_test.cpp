@@ -415,6 +415,37 @@ TEST_F(SkinLoaderTest, ApplyDesignSizesWorksOnACopyOfTheRecord) {
     EXPECT_EQ(again.iconSize, 24);
 }
 
+// Sizes the settings file may hold that no font or row can use: design
+// sizes of 0 and below keep the skin's font height, and a tiny design icon
+// leaves rows and cursor at least a pixel high.
+TEST_F(SkinLoaderTest, UnusableDesignSizesLeaveADrawablePanel) {
+    WriteSkin("grow", GrowingSkin("1"));
+    WriteFormat2Bitmaps("grow");
+    UseDesignIconSize(16);
+    for (int32_t size : {0, -5}) {
+        gSettings.selectSize = gSettings.unselectSize = size;
+        Apply("grow");
+        EXPECT_EQ(gSkin.selectedItemFont.logFont.lfHeight, gSkin.baseFont.lfHeight) << size;
+        EXPECT_EQ(gSkin.otherItemFont.logFont.lfHeight, gSkin.baseFont.lfHeight) << size;
+        EXPECT_EQ(gSkin.itemHeight, 20) << size;
+    }
+
+    SkinInfo copy{};
+    ResetSkinInfo(copy);
+    copy.iconSize = 16;
+    copy.itemCount = 4;
+    copy.itemHeight = 8;
+    copy.selectHeight = 10;
+    copy.panelHeight = 60;
+    UseDesignIconSize(1);
+    gSettings.selectSize = gSettings.unselectSize = 0;
+    ApplyDesignSizes(copy, gSettings, 96);
+    EXPECT_EQ(copy.itemHeight, 1);
+    EXPECT_EQ(copy.selectHeight, 3);
+    EXPECT_EQ(copy.panelHeight, 60 - 4 * 7);
+    EXPECT_EQ(copy.iconSize, 1);
+}
+
 TEST_F(SkinLoaderTest, TheOlderFormatTakesItsSizesFromItsPictures) {
     const std::string ini =
         "[Base]\r\nHeight=150\r\nSizeChange=%d\r\n[Select]\r\nLeft=5\r\nTop=60\r\n[Close]\r\nLeft=80\r\nTop=3\r\n"
