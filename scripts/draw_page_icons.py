@@ -11,6 +11,7 @@ src/resources:
   sounds.ico        icon 166: a speaker with sound waves
   other.ico         icon 119: a list of check boxes
   blocked.ico       icon 134: a window with a no-entry sign
+  design.ico        icon 200: a painter's palette over a panel
 
 The pictures keep to the 16 VGA colours, because the sheet loads its tab
 icons in 16 colours and the sound page's tree holds them in a 4-bit image
@@ -166,6 +167,15 @@ def blocked(c):
     c.poly([(15.5, 24.5), (24.5, 15.5), (26.5, 17.5), (17.5, 26.5)], 'r')
 
 
+def design(c):
+    panel(c, 12, 2, 30, 22, rows=2, cursor=0)
+    c.poly([(2, 18), (6, 13), (13, 12), (19, 15), (20, 21), (16, 24), (12, 23), (10, 27), (5, 29), (2, 25)], 'o')
+    c.poly([(3, 19), (7, 14.5), (13, 13.5), (18, 16), (18.5, 20.5), (15.5, 22.5), (11, 21.5), (9, 26), (5, 27.5),
+            (3, 24.5)], 'y')
+    for x, y, colour in ((6, 18, 'r'), (10, 16, 'b'), (14.5, 17.5, 'h'), (5.5, 23, 'p')):
+        c.rect(x, y, x + 2.6, y + 2.6, colour)
+
+
 def dib(c):
     size = c.size
     header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
@@ -210,6 +220,7 @@ ICONS = {
     'sounds.ico': sounds,
     'other.ico': other,
     'blocked.ico': blocked,
+    'design.ico': design,
 }
 
 

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include "controls/button_table_control.h"
+#include "options/design_page.h"
+#include "options/design_preview.h"
 #include "options/effects_page.h"
 #include "options/folder_page.h"
 #include "options/other_page.h"
@@ -22,11 +24,11 @@ struct PageEntry {
     DLGPROC proc;
 };
 
-// The pages in the order the sheet shows them. The design page ("デザイン",
-// dialog 133, icon 200) belongs after "パネル".
+// The pages in the order the sheet shows them.
 const PageEntry kPages[] = {
     {"フォルダ", IDD_FOLDER_PAGE, IDI_FOLDERS, FolderPageProc},
     {"パネル", IDD_PANEL_PAGE, IDI_KORVANE, PanelPageProc},
+    {"デザイン", IDD_DESIGN_PAGE, IDI_DESIGN, DesignPageProc},
     {"エフェクト", IDD_EFFECTS_PAGE, IDI_SCROLLING, EffectsPageProc},
     {"サウンド", IDD_SOUND_PAGE, IDI_SOUNDS, SoundPageProc},
     {"その他", IDD_OTHER_PAGE, IDI_OTHER_PAGE, OtherPageProc},
@@ -34,7 +36,6 @@ const PageEntry kPages[] = {
 constexpr size_t kPageCount = sizeof kPages / sizeof kPages[0];
 
 constexpr char kSheetCaption[] = "Tovel panel の設定";
-constexpr char kPreviewClass[] = "DesginPreview";
 
 int CALLBACK SheetCallback(HWND sheet, UINT message, LPARAM) {
     if (message != PSCB_INITIALIZED) return 0;
@@ -50,16 +51,7 @@ int CALLBACK SheetCallback(HWND sheet, UINT message, LPARAM) {
 }  // namespace
 
 OptionsSheetHold::OptionsSheetHold() {
-    WNDCLASSA wc{};
-    wc.style = CS_VREDRAW | CS_HREDRAW;
-    // The design page brings the procedure that paints the preview; until
-    // then the class only has to exist for its template.
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = ResourceModule();
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_MENU + 1));
-    wc.lpszClassName = kPreviewClass;
-    previewRegistered_ = RegisterClassA(&wc) != 0;
+    previewRegistered_ = RegisterDesignPreviewClass(ResourceModule());
     holdsImages_ = HoldButtonImages();
     gMarkers.modalOpen = 1;
 }
@@ -68,11 +60,11 @@ OptionsSheetHold::~OptionsSheetHold() {
     gMarkers.modalOpen = 0;
     gMarkers.modalDialog = nullptr;
     if (holdsImages_) ReleaseButtonImages();
-    if (previewRegistered_) UnregisterClassA(kPreviewClass, ResourceModule());
+    if (previewRegistered_) UnregisterDesignPreviewClass(ResourceModule());
 }
 
-bool ShowOptionsSheet(HWND owner, Settings& working) {
-    OptionsSession session{&working};
+bool ShowOptionsSheet(HWND owner, Settings& working, const SkinInfo& look) {
+    OptionsSession session{&working, &look};
     OwnedIcon icons[kPageCount];
     PROPSHEETPAGEA pages[kPageCount] = {};
     for (size_t i = 0; i < kPageCount; ++i) {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "base/core/settings.h"
+#include "skin/skin_info.h"
 
 // What the sheet holds while it is open: the design preview's window class,
 // the icon strip of the pages' buttons and the modal-dialog marker. Whoever
@@ -24,5 +25,7 @@ private:
 
 // Runs the sheet modally over working, owned by owner (none when null), while
 // a hold is held: true when it was confirmed. working then holds whatever the
-// opened pages stored; pages never opened leave their part alone.
-bool ShowOptionsSheet(HWND owner, Settings& working);
+// opened pages stored; pages never opened leave their part alone. look is the
+// panel's skin, which the design page's preview starts from; it must stay
+// applied while the sheet is open.
+bool ShowOptionsSheet(HWND owner, Settings& working, const SkinInfo& look);

@@ -12,15 +12,28 @@
 
 #include <cstddef>
 #include <new>
+#include <type_traits>
 
 #include "controls/image_combo_control.h"
 #include "base/core/settings.h"
 
+struct SkinInfo;
+
 // Handed to every page through PROPSHEETPAGE::lParam.
 struct OptionsSession {
     Settings* working;
-    bool confirmed = false;  // OK was pressed (the pages heard PSN_APPLY)
+    const SkinInfo* look = nullptr;  // the panel's skin, for the design preview; may be null
+    bool confirmed = false;          // OK was pressed (the pages heard PSN_APPLY)
 };
+
+// A page that needs more than the working copy takes the whole session.
+template <class Page>
+Page MakePage(HWND dialog, OptionsSession& session) {
+    if constexpr (std::is_constructible_v<Page, HWND, OptionsSession&>)
+        return Page(dialog, session);
+    else
+        return Page(dialog, *session.working);
+}
 
 // The page with the session it belongs to, in DWLP_USER from WM_INITDIALOG
 // to WM_DESTROY.
@@ -36,7 +49,7 @@ INT_PTR CALLBACK PageProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
     switch (message) {
         case WM_INITDIALOG: {
             auto* session = reinterpret_cast<OptionsSession*>(reinterpret_cast<PROPSHEETPAGEA*>(lParam)->lParam);
-            holder = new (std::nothrow) PageHolder<Page>{session, Page(dialog, *session->working)};
+            holder = new (std::nothrow) PageHolder<Page>{session, MakePage<Page>(dialog, *session)};
             SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(holder));
             return holder ? holder->page.Load() : TRUE;
         }

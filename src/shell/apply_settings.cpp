@@ -75,6 +75,6 @@ int RunOptionsSheet(HWND panel) {
     OptionsSheetHold hold;
     Settings working;
     std::memcpy(&working, &gSettings, sizeof working);
-    if (!ShowOptionsSheet(IsWindowVisible(panel) ? panel : nullptr, working)) return 0;
+    if (!ShowOptionsSheet(IsWindowVisible(panel) ? panel : nullptr, working, gSkin)) return 0;
     return ApplyConfirmedSettings(panel, working);
 }

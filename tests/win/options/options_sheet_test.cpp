@@ -28,7 +28,8 @@
 namespace {
 
 using Steps = std::vector<DialogDriver::Step>;
-const int kPageIds[] = {IDD_FOLDER_PAGE, IDD_PANEL_PAGE, IDD_EFFECTS_PAGE, IDD_SOUND_PAGE, IDD_OTHER_PAGE};
+const int kPageIds[] = {IDD_FOLDER_PAGE,  IDD_PANEL_PAGE, IDD_DESIGN_PAGE,
+                        IDD_EFFECTS_PAGE, IDD_SOUND_PAGE, IDD_OTHER_PAGE};
 
 Settings Working() {
     Settings s;
@@ -64,7 +65,7 @@ protected:
     static bool Run(Settings& s, Steps steps) {
         DialogDriver driver(std::move(steps));
         OptionsSheetHold hold;
-        const bool confirmed = ShowOptionsSheet(nullptr, s);
+        const bool confirmed = ShowOptionsSheet(nullptr, s, gSkin);
         EXPECT_TRUE(driver.Finished());
         return confirmed;
     }

@@ -104,7 +104,7 @@ protected:
     bool Run(std::vector<DialogDriver::Step> steps) {
         DialogDriver driver(std::move(steps));
         OptionsSheetHold hold;
-        const bool confirmed = ShowOptionsSheet(nullptr, s_);
+        const bool confirmed = ShowOptionsSheet(nullptr, s_, gSkin);
         EXPECT_TRUE(driver.Finished());
         return confirmed;
     }
