@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <colordlg.h>
+
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -411,6 +415,138 @@ TEST_F(Options, ABlockedListThatCannotBeSavedKeepsTheOldFile) {
     EXPECT_EQ(run.Folder().Read("forbiden.ini"), "C:\\old.exe\r\n");
     Keys({{VK_ESCAPE}});
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(sheet); }));
+    EXPECT_EQ(run.Close(), 0);
+}
+
+// ---- The design page ----
+
+// Where a colour shows inside a rectangle of the screen: how many pixels and
+// the rows from the first to the last.
+struct ColourOnScreen {
+    int count = 0;
+    int top = INT_MAX, bottom = -1;
+    int Height() const { return bottom - top + 1; }
+};
+
+ColourOnScreen FindColour(const RECT& area, COLORREF colour) {
+    const int w = area.right - area.left, h = area.bottom - area.top;
+    ColourOnScreen found;
+    if (w <= 0 || h <= 0) return found;
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    BitBlt(dc, 0, 0, w, h, screen, area.left, area.top, SRCCOPY);
+    SelectObject(dc, old);
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<uint32_t> pixels(static_cast<size_t>(w) * h);
+    GetDIBits(dc, bitmap, 0, h, pixels.data(), &bi, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    const uint32_t wanted = GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if ((pixels[static_cast<size_t>(y) * w + x] & 0xFFFFFF) == wanted) {
+                ++found.count;
+                found.top = std::min(found.top, y);
+                found.bottom = std::max(found.bottom, y);
+            }
+    return found;
+}
+
+class DesignOptions : public Options {
+protected:
+    // The panel shown for a moment: what it shows in colour.
+    ColourOnScreen OnPanel(COLORREF colour) {
+        EXPECT_EQ(run.RunAgain("/h"), 1);
+        EXPECT_TRUE(WaitFor([&] { return Visible(run); }));
+        Sleep(400);
+        const ColourOnScreen found = FindColour(ReadWindow(run.Panel()).rect, colour);
+        PressKey(VK_ESCAPE);
+        EXPECT_TRUE(WaitFor([&] { return !Visible(run); }));
+        return found;
+    }
+    ColourOnScreen OnPreview(HWND page, COLORREF colour) {
+        Sleep(300);
+        RECT r;
+        GetWindowRect(GetDlgItem(page, IDC_DESIGN_PREVIEW), &r);
+        return FindColour(r, colour);
+    }
+    // Colour 1 through the system's colour chooser, as a user picks one.
+    void PickColour(HWND sheet, HWND page, COLORREF colour) {
+        PostMessageA(GetDlgItem(page, IDC_DESIGN_COLOUR1), BM_CLICK, 0, 0);
+        HWND chooser = nullptr;
+        ASSERT_TRUE(WaitFor([&] {
+            HWND w = GetForegroundWindow();
+            DWORD pid = 0;
+            GetWindowThreadProcessId(w, &pid);
+            char cls[16] = "";
+            GetClassNameA(w, cls, sizeof cls);
+            chooser = pid == run.ProcessId() && w != sheet && std::string(cls) == "#32770" ? w : nullptr;
+            return chooser != nullptr;
+        }));
+        // Typed into its red, green and blue boxes.
+        SetDlgItemInt(chooser, COLOR_RED, GetRValue(colour), FALSE);
+        SetDlgItemInt(chooser, COLOR_GREEN, GetGValue(colour), FALSE);
+        SetDlgItemInt(chooser, COLOR_BLUE, GetBValue(colour), FALSE);
+        PostMessageA(chooser, WM_COMMAND, IDOK, 0);
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(chooser); }));
+    }
+};
+
+// The page opens with the panel's look in its preview; a colour and a size
+// changed on it show there at once and on the panel after OK; cancelling
+// leaves the panel as it was.
+TEST_F(DesignOptions, ThePreviewShowsEditsAtOnceAndThePanelAfterOk) {
+    constexpr COLORREF kGold = RGB(255, 200, 40), kMint = RGB(90, 255, 170), kPink = RGB(255, 60, 200);
+    Shortcut(shortcuts, "Calendar and notes.lnk", "a");
+    Shortcut(shortcuts, "Music library.lnk", "b");
+    Shortcut(shortcuts, "Photographs of the trip.lnk", "c");
+    CopyFolder(RepositorySkin("Aurora"), run.Folder().MakeFolder("skins") + "\\Aurora");
+    run.WriteIni(Ini(FlagText({kOptMousePlace, kOptMousePlaceAtCursor, kOptFoldersInPanel, kOptCustomDesign})) +
+                 "SkinFolder=" + run.Folder().File("skins") + "\r\nSkin=Aurora\r\n[Design]\r\nSelectColor=" +
+                 std::to_string(kGold) + "\r\nSelectSize=9\r\nSelectStyle=16\r\n");
+    ASSERT_TRUE(StartAndSettle(run));
+    const ColourOnScreen live = OnPanel(kGold);
+    ASSERT_GT(live.count, 10);
+
+    HWND sheet = OpenSheet();
+    ASSERT_NE(sheet, nullptr);
+    HWND page = ShowPage(sheet, IDD_DESIGN_PAGE);
+    ASSERT_NE(page, nullptr);
+    const ColourOnScreen opened = OnPreview(page, kGold);
+    EXPECT_GT(opened.count, 10);
+    EXPECT_EQ(OnPreview(page, kMint).count, 0);
+    PickColour(sheet, page, kMint);
+    const ColourOnScreen picked = OnPreview(page, kMint);
+    EXPECT_GT(picked.count, 10);
+    EXPECT_EQ(OnPreview(page, kGold).count, 0);
+    SetDlgItemTextA(page, IDC_DESIGN_SIZE, "14");
+    const ColourOnScreen larger = OnPreview(page, kMint);
+    EXPECT_GT(larger.Height(), picked.Height() + 3);
+    Shot("design_page.bmp");
+    PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(sheet); }));
+    EXPECT_TRUE(WaitFor([&] { return Saved("SelectColor=" + std::to_string(kMint) + "\r\n"); })) << run.ReadIni();
+    EXPECT_TRUE(Saved("SelectSize=14\r\n"));
+    const ColourOnScreen rebuilt = OnPanel(kMint);
+    EXPECT_GT(rebuilt.count, live.count);
+    EXPECT_GT(rebuilt.Height(), live.Height() + 3);
+    EXPECT_EQ(OnPanel(kGold).count, 0);
+
+    const std::string saved = run.ReadIni();
+    sheet = OpenSheet();
+    ASSERT_NE(sheet, nullptr);
+    page = ShowPage(sheet, IDD_DESIGN_PAGE);
+    PickColour(sheet, page, kPink);
+    EXPECT_GT(OnPreview(page, kPink).count, 10);
+    PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(sheet); }));
+    EXPECT_EQ(OnPanel(kPink).count, 0);
+    EXPECT_EQ(OnPanel(kMint).count, rebuilt.count);
+    EXPECT_EQ(run.ReadIni(), saved);
     EXPECT_EQ(run.Close(), 0);
 }
 

@@ -11,27 +11,6 @@ namespace {
 constexpr char kNoFlags[] = "00,00,00,00,00,00,00,00,00,00,00,00,00,00,00,00";
 constexpr UINT kRefreshCommand = 40005;
 
-// The repository's demo skin, through the drive Wine maps the root to.
-std::string RepositorySkin(const char* name) {
-    std::string path = __FILE__;
-    path = path.substr(0, path.find("/tests/e2e/")) + "/skins/" + name;
-    std::string out = "Z:";
-    for (char c : path) out += c == '/' ? '\\' : c;
-    return out;
-}
-
-void CopyFolder(const std::string& from, const std::string& to) {
-    CreateDirectoryA(to.c_str(), nullptr);
-    WIN32_FIND_DATAA fd;
-    HANDLE find = FindFirstFileA((from + "\\*").c_str(), &fd);
-    if (find == INVALID_HANDLE_VALUE) return;
-    do {
-        if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            CopyFileA((from + "\\" + fd.cFileName).c_str(), (to + "\\" + fd.cFileName).c_str(), FALSE);
-    } while (FindNextFileA(find, &fd));
-    FindClose(find);
-}
-
 COLORREF ScreenPixel(int x, int y) {
     HDC screen = GetDC(nullptr);
     const COLORREF c = GetPixel(screen, x, y);

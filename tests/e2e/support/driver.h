@@ -45,6 +45,11 @@ bool MakeShortcut(const std::string& lnkPath, const std::string& target, const s
                   const std::string& workingFolder = "", const std::string& iconFile = "");
 bool SaveScreenshot(const std::string& bmpPath);
 
+// A demo skin folder of the repository, through the drive Wine maps the root to.
+std::string RepositorySkin(const char* name);
+// Copies the files of folder from (not its sub-folders) into to, made first.
+void CopyFolder(const std::string& from, const std::string& to);
+
 // The folder the hook libraries and stand-in programs are taken from:
 // KORVANE_DLL_DIR, else the folder of KORVANE_EXE (Windows path, no trailing
 // backslash).
