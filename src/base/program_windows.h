@@ -15,6 +15,10 @@ struct PanelMarkers {
     HWND modalDialog = nullptr;  // which, brought forward instead of the panel
     int closePending = 0;        // WM_CLOSE came while a modal dialog was open
     int panelBusy = 0;           // menu loop or sizing drag in progress
+    // The options sheet is open, and its design preview draws with the
+    // pictures of the applied skin: the skin is not applied again meanwhile.
+    int skinLent = 0;
+    int relayoutPending = 0;  // the system's metrics changed while it was lent
     // The window is being created or its content rebuilt (nested builds
     // count). A message box shown meanwhile runs a message loop of its own,
     // and waiting for another program lets sent messages in: the last request

@@ -54,11 +54,13 @@ OptionsSheetHold::OptionsSheetHold() {
     previewRegistered_ = RegisterDesignPreviewClass(ResourceModule());
     holdsImages_ = HoldButtonImages();
     gMarkers.modalOpen = 1;
+    gMarkers.skinLent = 1;
 }
 
 OptionsSheetHold::~OptionsSheetHold() {
     gMarkers.modalOpen = 0;
     gMarkers.modalDialog = nullptr;
+    gMarkers.skinLent = 0;
     if (holdsImages_) ReleaseButtonImages();
     if (previewRegistered_) UnregisterDesignPreviewClass(ResourceModule());
 }

@@ -70,11 +70,20 @@ int ApplyConfirmedSettings(HWND panel, const Settings& working) {
 }
 
 int RunOptionsSheet(HWND panel) {
-    // Held until the result is applied: activation requests keep going to
-    // the sheet's place while the panel changes.
-    OptionsSheetHold hold;
-    Settings working;
-    std::memcpy(&working, &gSettings, sizeof working);
-    if (!ShowOptionsSheet(IsWindowVisible(panel) ? panel : nullptr, working, gSkin)) return 0;
-    return ApplyConfirmedSettings(panel, working);
+    int result = 0;
+    {
+        // Held until the result is applied: activation requests keep going
+        // to the sheet's place while the panel changes.
+        OptionsSheetHold hold;
+        Settings working;
+        std::memcpy(&working, &gSettings, sizeof working);
+        if (ShowOptionsSheet(IsWindowVisible(panel) ? panel : nullptr, working, gSkin))
+            result = ApplyConfirmedSettings(panel, working);
+    }
+    // Metrics that changed while the sheet was open are followed now.
+    if (gMarkers.relayoutPending) {
+        gMarkers.relayoutPending = 0;
+        PostMessageA(panel, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
+    }
+    return result;
 }

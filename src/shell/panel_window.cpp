@@ -268,6 +268,10 @@ void OnNotify(const NMHDR& header) {
 // The standard looks follow the system's frame and caption sizes.
 void OnSettingChange(HWND window, WPARAM what) {
     if (what != SPI_SETNONCLIENTMETRICS || (gSkin.kind != kSkinClassic && gSkin.kind != kSkinThemed)) return;
+    if (gMarkers.skinLent) {
+        gMarkers.relayoutPending = 1;  // done once the options sheet is closed
+        return;
+    }
     ReleasePanelLayout(window);
     LayoutPanel(window, gSettings.skinName);
     RedrawPanel(window);
