@@ -523,10 +523,10 @@ TEST_F(DesignOptions, ThePreviewShowsEditsAtOnceAndThePanelAfterOk) {
     const ColourOnScreen picked = OnPreview(page, kMint);
     EXPECT_GT(picked.count, 10);
     EXPECT_EQ(OnPreview(page, kGold).count, 0);
+    Shot("design_page.bmp");
     SetDlgItemTextA(page, IDC_DESIGN_SIZE, "14");
     const ColourOnScreen larger = OnPreview(page, kMint);
     EXPECT_GT(larger.Height(), picked.Height() + 3);
-    Shot("design_page.bmp");
     PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(sheet); }));
     EXPECT_TRUE(WaitFor([&] { return Saved("SelectColor=" + std::to_string(kMint) + "\r\n"); })) << run.ReadIni();
