@@ -158,6 +158,8 @@ int main() {
         MakeShortcut(shortcuts + "\\item" + std::to_string(i) + ".lnk", "C:\\windows\\system32\\notepad.exe");
 
     CopyText(gSettings.programFolder, folder.Path().c_str());
+    // A settings file that exists: a first start would open the options first.
+    folder.Write("korvane.ini", "");
     CopyText(gSettings.settingsFile, folder.File("korvane.ini").c_str());
     LoadSettings(gSettings, gView.currentIndex);
     CopyText(gSettings.shortcutFolder, shortcuts.c_str());
