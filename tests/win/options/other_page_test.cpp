@@ -190,7 +190,10 @@ TEST_F(OtherPageTest, TheBlockedListEditorWorksOnTheFileAtOnce) {
                       }),
                       [&] {
                           editor = FindDialog("禁止アプリケーションの設定");
-                          if (!editor) return false;
+                          // Found while it is still being filled: wait for its entries.
+                          if (!editor || !IsWindowVisible(editor) ||
+                              SendDlgItemMessageA(editor, IDC_BLOCKED_LIST, LVM_GETITEMCOUNT, 0, 0) < 2)
+                              return false;
                           EXPECT_EQ(GetWindow(editor, GW_OWNER), FindSheet());
                           Shot(editor, "blocked_apps.bmp");
                           LVITEMA item{};
