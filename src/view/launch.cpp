@@ -19,6 +19,10 @@ int LaunchItem(HWND window, int index) {
         return 1;
     }
     PlayEventSound(kSoundExecute);
+    // The panel stands on the monitor under the cursor; what it starts opens
+    // there too. Taken before hiding, while the window is where the user saw it.
+    const HMONITOR monitor =
+        Option(gSettings, kOptOnCursorMonitor) ? MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST) : nullptr;
     HidePanel(window, -1);
 
     // The item's own folder is the working folder, even when its target lives elsewhere.
@@ -30,6 +34,10 @@ int LaunchItem(HWND window, int index) {
     info.lpFile = item->path;
     info.lpDirectory = folder;
     info.nShow = SW_SHOWNORMAL;
+    if (monitor) {
+        info.fMask |= SEE_MASK_HMONITOR;
+        info.hMonitor = monitor;
+    }
     ShellExecuteExA(&info);
 
     const bool exitAfterHide = !Option(gSettings, kOptAlwaysShown) && Option(gSettings, kOptExitOnHide);

@@ -34,6 +34,31 @@ void CreateCloseButtonIfAny(HWND window) {
                           IDC_CLOSE_BUTTON);
 }
 
+// Enough for any desk; monitors past the last are left out of the rescue.
+struct MonitorWorkAreas {
+    KRect rects[16];
+    int32_t count = 0;
+};
+
+BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+    auto* areas = reinterpret_cast<MonitorWorkAreas*>(data);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoA(monitor, &info)) {
+        const RECT& w = info.rcWork;
+        areas->rects[areas->count++] = KRect{w.left, w.top, w.right, w.bottom};
+    }
+    return areas->count < static_cast<int32_t>(sizeof areas->rects / sizeof areas->rects[0]);
+}
+
+bool CursorMonitorWorkArea(POINT cursor, KRect* work) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &info)) return false;
+    *work = KRect{info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
+    return true;
+}
+
 void SetDragFullWindows(BOOL on) { SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, on, nullptr, 0); }
 
 }  // namespace
@@ -155,8 +180,10 @@ void PlacePanel(HWND window, bool byMouse) {
     in.atCursor = Option(gSettings, atCursor);
     in.noEdgeCorrection = Option(gSettings, kOptNoEdgeCorrection);
     in.saved = mouseGroup ? KPoint{gSettings.left, gSettings.top} : KPoint{gSettings.left2, gSettings.top2};
+    in.onCursorMonitor = Option(gSettings, kOptOnCursorMonitor);
     POINT cursor{0, 0};
-    if (in.atCursor) GetCursorPos(&cursor);  // a round trip to the display server under some systems
+    // A round trip to the display server under some systems: only when needed.
+    if (in.atCursor || in.onCursorMonitor) GetCursorPos(&cursor);
     in.cursor = KPoint{cursor.x, cursor.y};
     in.width = gSkin.panelWidth;
     in.height = gSkin.panelHeight;
@@ -169,9 +196,16 @@ void PlacePanel(HWND window, bool byMouse) {
     } else {
         in.desktop = KRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     }
-    const PlacementResult result = PlacePanelAt(in);
     RECT now{};
     GetWindowRect(window, &now);
+    in.current = KPoint{now.left, now.top};
+    if (in.onCursorMonitor) in.onCursorMonitor = CursorMonitorWorkArea(cursor, &in.cursorWork);
+    MonitorWorkAreas areas;
+    EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&areas));
+    in.workAreas = areas.rects;
+    in.workAreaCount = areas.count;
+
+    const PlacementResult result = PlacePanelAt(in);
     const bool moves = now.left != result.position.x || now.top != result.position.y;
     if (result.kind == Placement::kMove && moves)
         SetWindowPos(window, nullptr, result.position.x, result.position.y, 0, 0,

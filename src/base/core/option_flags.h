@@ -69,7 +69,8 @@
     X(kOptImageLists32Bit, 63, IDS_OPT_IMAGE_LISTS_32BIT)         \
     X(kOptMouseNeedsShift, 65, 0)                                 \
     X(kOptMouseNeedsCtrl, 66, 0)                                  \
-    X(kOptMouseNeedsAlt, 67, 0)
+    X(kOptMouseNeedsAlt, 67, 0)                                   \
+    X(kOptOnCursorMonitor, 72, IDS_OPT_ON_CURSOR_MONITOR)
 
 enum OptionFlag : int {
 #define KORVANE_OPTION_NAME(name, number, label) name = number,

@@ -120,6 +120,8 @@ const OtherRow kOtherRows[] = {
     Asks(Check(0, IDS_OPT_COMPAT_HOOK, kOptCompatHook), IDS_ASK_COMPAT_LIBRARY),
     // Only at 24 bits a pixel do 32-bit image lists look different.
     Needs(Check(0, IDS_OPT_IMAGE_LISTS_32BIT, kOptImageLists32Bit), OtherRowNeed::kScreen24Bit),
+    Heading(0, 5, "追加の機能"),
+    Check(0, IDS_OPT_ON_CURSOR_MONITOR, kOptOnCursorMonitor),
 };
 static_assert(sizeof kOtherRows / sizeof kOtherRows[0] == kOtherRowCount, "the page shows every row");
 

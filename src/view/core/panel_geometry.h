@@ -74,10 +74,32 @@ struct PlacementInput {
     KPoint cursor;
     int32_t width, height;
     int32_t itemTop, itemHeight, itemCount;
-    KRect desktop;  // virtual screen, or the primary screen from (0, 0)
+    KRect desktop;   // virtual screen, or the primary screen from (0, 0)
+    KPoint current;  // where the window is now (a rule that leaves it there)
+    // Kept on the work area of the monitor under the cursor instead of the
+    // desktop: the centre is that work area's, and every rule ends inside it.
+    bool onCursorMonitor;
+    KRect cursorWork;
+    // Every monitor's work area; none leaves the result as the rule gives it.
+    const KRect* workAreas;
+    int32_t workAreaCount;
 };
 struct PlacementResult {
     Placement kind;
     KPoint position;
 };
+// The rule of the group, then the panel brought back onto a monitor when it
+// would lie mostly off all of them (see KeepOnMonitors). kCenter is left to
+// the caller only when the centre is the primary work area's.
 PlacementResult PlacePanelAt(const PlacementInput& in);
+
+// The top-left that keeps a w x h panel at p inside area: moved left or up
+// when it would end past the right or bottom edge, then right or down to the
+// left or top edge (those win for a panel larger than the area).
+KPoint KeepInside(KPoint p, int32_t w, int32_t h, const KRect& area);
+
+// A saved position from a monitor since unplugged, or from a larger screen,
+// would show the panel where nobody sees it. When less than half of the w x h
+// panel at p lies on the work areas, it goes inside the work area it overlaps
+// most, or else the nearest one; otherwise, and with no work areas, p stays.
+KPoint KeepOnMonitors(KPoint p, int32_t w, int32_t h, const KRect* workAreas, int32_t count);

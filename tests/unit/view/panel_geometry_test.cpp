@@ -240,4 +240,85 @@ TEST(PlacePanelAt, PreviousPositionCentreAndNothing) {
     EXPECT_EQ(PlacePanelAt(in).kind, Placement::kKeep);
 }
 
+// A desk of two monitors whose taskbars take the bottom 40 and 56 pixels.
+const KRect kDesk[] = {{0, 0, 1920, 1040}, {1920, 0, 3200, 968}};
+
+TEST(KeepOnMonitors, APanelMostlyOffEveryMonitorGoesInsideTheNearest) {
+    // Beyond both: the nearer second monitor, ending at its work area's corner.
+    KPoint p = KeepOnMonitors({5000, 5000}, 180, 257, kDesk, 2);
+    EXPECT_EQ(p.x, 3200 - 180);
+    EXPECT_EQ(p.y, 968 - 257);
+    // Left of and above everything.
+    p = KeepOnMonitors({-4000, -300}, 180, 257, kDesk, 2);
+    EXPECT_EQ(p.x, 0);
+    EXPECT_EQ(p.y, 0);
+    // Only 40 of 180 columns on screen: moved in, its row kept.
+    p = KeepOnMonitors({3160, 100}, 180, 257, kDesk, 2);
+    EXPECT_EQ(p.x, 3200 - 180);
+    EXPECT_EQ(p.y, 100);
+    // Half on screen, or across the two monitors, is left where the user put it.
+    p = KeepOnMonitors({3110, 100}, 180, 257, kDesk, 2);
+    EXPECT_EQ(p.x, 3110);
+    p = KeepOnMonitors({1830, 300}, 180, 257, kDesk, 2);
+    EXPECT_EQ(p.x, 1830);
+    EXPECT_EQ(p.y, 300);
+    // Coordinates near the ends of the range do not overflow the area sums.
+    p = KeepOnMonitors({2147483000, 2147483000}, 180, 257, kDesk, 2);
+    EXPECT_EQ(p.x, 3200 - 180);
+    // No monitors known: nothing to move onto.
+    p = KeepOnMonitors({5000, 5000}, 180, 257, nullptr, 0);
+    EXPECT_EQ(p.x, 5000);
+}
+
+TEST(PlacePanelAt, EveryRuleEndsOnAMonitor) {
+    PlacementInput in = AtCursor({500, 500});
+    in.workAreas = kDesk;
+    in.workAreaCount = 2;
+    in.previous = true;
+    in.saved = {5000, 5000};
+    PlacementResult r = PlacePanelAt(in);
+    EXPECT_EQ(r.kind, Placement::kMove);
+    EXPECT_EQ(r.position.x, 3200 - 180);
+    // A rule that leaves the window moves it only when it is off the monitors.
+    in.previous = false;
+    in.atCursor = false;
+    in.current = {300, 200};
+    EXPECT_EQ(PlacePanelAt(in).kind, Placement::kKeep);
+    in.current = {-3000, 200};
+    r = PlacePanelAt(in);
+    EXPECT_EQ(r.kind, Placement::kMove);
+    EXPECT_EQ(r.position.x, 0);
+    EXPECT_EQ(r.position.y, 200);
+}
+
+TEST(PlacePanelAt, OnTheCursorMonitorInsteadOfTheDesktop) {
+    PlacementInput in = AtCursor({3190, 960});
+    in.desktop = KRect{0, 0, 3200, 1080};
+    in.workAreas = kDesk;
+    in.workAreaCount = 2;
+    in.onCursorMonitor = true;
+    in.cursorWork = kDesk[1];
+    PlacementResult r = PlacePanelAt(in);
+    EXPECT_EQ(r.position.x, 3200 - 180);
+    EXPECT_EQ(r.position.y, 968 - 257);
+    // The centre is the cursor monitor's, worked out here, not the primary's.
+    in.atCursor = false;
+    in.center = true;
+    r = PlacePanelAt(in);
+    EXPECT_EQ(r.kind, Placement::kMove);
+    EXPECT_EQ(r.position.x, 1920 + (1280 - 180) / 2);
+    EXPECT_EQ(r.position.y, (968 - 257) / 2);
+    // A position saved on the other monitor is brought to this one.
+    in.center = false;
+    in.previous = true;
+    in.saved = {100, 100};
+    EXPECT_EQ(PlacePanelAt(in).position.x, 1920);
+    // Without edge correction the panel at the cursor may still leave it.
+    in.previous = false;
+    in.atCursor = true;
+    in.noEdgeCorrection = true;
+    in.cursor = {1930, 500};
+    EXPECT_EQ(PlacePanelAt(in).position.x, 1930 - 90);
+}
+
 }  // namespace
