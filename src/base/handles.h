@@ -119,6 +119,11 @@ struct Window {
     static Handle Empty() { return nullptr; }
     void Close(Handle h) const { DestroyWindow(h); }
 };
+struct Hook {
+    using Handle = HHOOK;
+    static Handle Empty() { return nullptr; }
+    void Close(Handle h) const { UnhookWindowsHookEx(h); }
+};
 struct HeapText {  // buffers of ReadWholeFile
     using Handle = char*;
     static Handle Empty() { return nullptr; }
@@ -142,6 +147,7 @@ using OwnedImageList = Owned<handle_traits::ImageList>;
 using OwnedMenu = Owned<handle_traits::Menu>;
 using OwnedWindow = Owned<handle_traits::Window>;
 using OwnedText = Owned<handle_traits::HeapText>;
+using OwnedHook = Owned<handle_traits::Hook>;
 using OwnedBitmapDc = Owned<handle_traits::BitmapDc>;
 using OwnedSelection = Owned<handle_traits::Selection>;
 

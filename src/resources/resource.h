@@ -180,6 +180,7 @@
 #define IDS_OPT_PLACE_AS_MOUSE 63
 #define IDS_OPT_IMAGE_LISTS_32BIT 64
 #define IDS_OPT_ON_CURSOR_MONITOR 200
+#define IDS_OPT_DOUBLE_TAP_CTRL 201
 
 // Commands of the panel window.
 #define IDM_OPTIONS 40001

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "activation/ctrl_double_tap.h"
 #include "activation/hook_binding.h"
 #include "items/item_model.h"
 #include "options/core/settings_change.h"
@@ -42,6 +43,7 @@ int ApplyConfirmedSettings(HWND panel, const Settings& working) {
     ApplyUserHotkey(panel, working, true);
     const SettingsChange change = CompareSettings(gSettings, working);
     std::memcpy(&gSettings, &working, sizeof gSettings);
+    WatchCtrlDoubleTap(panel, Option(gSettings, kOptDoubleTapCtrl));
 
     RestartMouseActivation(panel, change.hookLibraryChanged);
     SetRowTipActive(false);

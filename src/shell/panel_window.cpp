@@ -5,6 +5,7 @@
 
 #include "activation/blocked_apps.h"
 #include "activation/core/activation_key.h"
+#include "activation/ctrl_double_tap.h"
 #include "activation/hook_binding.h"
 #include "activation/mouse_request.h"
 #include "base/core/text.h"
@@ -85,6 +86,7 @@ LRESULT OnCreate(HWND window) {
     BuildItems(window);
     if (Option(gSettings, kOptHotkey)) RegisterPanelHotkey(window, kHotkeyUser, gSettings.hotkey);
     RegisterHotKey(window, kHotkeyActivation, 0, kActivationKeyCode);
+    WatchCtrlDoubleTap(window, Option(gSettings, kOptDoubleTapCtrl));
     if (LayeredAvailable() && Option(gSettings, kOptTransparency)) ApplyTransparency(window, gMarkers.active != 0);
     LoadMenuImages();
     AddTrayIcon(window);
@@ -114,6 +116,7 @@ void OnClose(HWND window) {
     SaveSettings(gSettings, gView.currentIndex);
     if (Option(gSettings, kOptHotkey)) UnregisterHotKey(window, kHotkeyUser);
     UnregisterHotKey(window, kHotkeyActivation);
+    WatchCtrlDoubleTap(window, false);
     ReleaseItems();
     RemoveTrayIcon(window);
     FreeMenuImages();

@@ -70,7 +70,8 @@
     X(kOptMouseNeedsShift, 65, 0)                                 \
     X(kOptMouseNeedsCtrl, 66, 0)                                  \
     X(kOptMouseNeedsAlt, 67, 0)                                   \
-    X(kOptOnCursorMonitor, 72, IDS_OPT_ON_CURSOR_MONITOR)
+    X(kOptOnCursorMonitor, 72, IDS_OPT_ON_CURSOR_MONITOR)         \
+    X(kOptDoubleTapCtrl, 73, IDS_OPT_DOUBLE_TAP_CTRL)
 
 enum OptionFlag : int {
 #define KORVANE_OPTION_NAME(name, number, label) name = number,

@@ -122,6 +122,7 @@ const OtherRow kOtherRows[] = {
     Needs(Check(0, IDS_OPT_IMAGE_LISTS_32BIT, kOptImageLists32Bit), OtherRowNeed::kScreen24Bit),
     Heading(0, 5, "追加の機能"),
     Check(0, IDS_OPT_ON_CURSOR_MONITOR, kOptOnCursorMonitor),
+    Check(0, IDS_OPT_DOUBLE_TAP_CTRL, kOptDoubleTapCtrl),
 };
 static_assert(sizeof kOtherRows / sizeof kOtherRows[0] == kOtherRowCount, "the page shows every row");
 
