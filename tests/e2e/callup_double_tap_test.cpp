@@ -18,8 +18,7 @@ void DoubleTapCtrl() {
 
 TEST(CallUpDoubleTap, TwoCtrlTapsShowThePanelAndHideItAgain) {
     KorvaneRun run;
-    run.WriteIni("[Window]\r\nLeft2=300\r\nTop2=320\r\n[General]\r\nNFlags=" + FlagText({kOptDoubleTapCtrl}) +
-                 "\r\n");
+    run.WriteIni("[Window]\r\nLeft2=300\r\nTop2=320\r\n[General]\r\nNFlags=" + FlagText({kOptDoubleTapCtrl}) + "\r\n");
     ASSERT_TRUE(StartAndSettle(run));
     ASSERT_FALSE(Visible(run));
 
