@@ -5,6 +5,7 @@
 // and the scroll and fade interpolation, on a skin anywhere inside the limits
 // the loader accepts. UBSan stops at any overflow; the checks below stop
 // where a result leaves the ranges the drawing relies on.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -142,6 +143,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     place.itemCount = rows;
     place.desktop = KRect{-kMaxScreenCoordinate, -kMaxScreenCoordinate, kMaxScreenCoordinate, kMaxScreenCoordinate};
     PlacePanelAt(place);
+
+    // Two monitors side by side and a saved or current position from anywhere
+    // in the settings file's range: a panel that fits them ends at least half
+    // on them.
+    const int32_t w0 = in.In(1, kMaxScreenCoordinate), w1 = in.In(1, kMaxScreenCoordinate);
+    const KRect areas[2] = {{0, 0, w0, in.In(1, kMaxScreenCoordinate)},
+                            {w0, 0, w0 + w1, in.In(1, kMaxScreenCoordinate)}};
+    place.workAreas = areas;
+    place.workAreaCount = 2;
+    place.onCursorMonitor = in.Next() & 1;
+    place.cursorWork = areas[in.Next() & 1];
+    place.current = KPoint{s.left, s.top};
+    place.atCursor = in.Next() & 1;
+    const PlacementResult r = PlacePanelAt(place);
+    const int64_t pw = place.width, ph = place.height;
+    if (r.kind == Placement::kMove && pw <= std::min(w0, w1) && ph <= std::min(Height(areas[0]), Height(areas[1]))) {
+        int64_t visible = 0;
+        for (const KRect& a : areas) {
+            const int64_t x = std::min<int64_t>(a.right, r.position.x + pw) - std::max<int64_t>(a.left, r.position.x);
+            const int64_t y = std::min<int64_t>(a.bottom, r.position.y + ph) - std::max<int64_t>(a.top, r.position.y);
+            if (x > 0 && y > 0) visible += x * y;
+        }
+        Check(visible * 2 >= pw * ph);
+    }
 
     // One redraw's rows: every row of the panel is planned within the room.
     RowPlanInput plan{};
