@@ -106,14 +106,15 @@ protected:
         HWND sheet = WaitSheet(run);
         if (!sheet) return nullptr;
         // A program started from the panel just before may still hold the
-        // front; the user then clicks the sheet's caption.
-        if (!WaitFor([&] { return GetForegroundWindow() == sheet; }, 2000)) {
+        // front; the user then clicks the sheet's caption, again if a busy
+        // machine let the first click go by.
+        for (int click = 0; click < 4; ++click) {
+            if (WaitFor([&] { return GetForegroundWindow() == sheet; }, 2000)) return sheet;
             RECT r;
             GetWindowRect(sheet, &r);
             ClickAt(r.left + 60, r.top + 8);
         }
-        if (!WaitFor([&] { return GetForegroundWindow() == sheet; })) return nullptr;
-        return sheet;
+        return WaitFor([&] { return GetForegroundWindow() == sheet; }) ? sheet : nullptr;
     }
 
     KorvaneRun run;
