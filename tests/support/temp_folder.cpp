@@ -60,3 +60,10 @@ void RemoveTree(const std::string& path) {
     }
     RemoveDirectoryA(path.c_str());
 }
+
+std::string ProgramFolder() {
+    char exe[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, exe, sizeof exe);
+    const std::string path = exe;
+    return path.substr(0, path.find_last_of('\\'));
+}

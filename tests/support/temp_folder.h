@@ -25,3 +25,6 @@ private:
 };
 
 void RemoveTree(const std::string& path);
+// The folder of the running test program, where the build puts the program
+// and its libraries too.
+std::string ProgramFolder();

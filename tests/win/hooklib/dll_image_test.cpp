@@ -13,15 +13,9 @@
 #include <vector>
 
 #include "activation/hook_binding.h"
+#include "support/temp_folder.h"
 
 namespace {
-
-std::string BuildDir() {
-    char exe[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, exe, sizeof exe);
-    std::string path = exe;
-    return path.substr(0, path.find_last_of('\\'));
-}
 
 class PeFile {
 public:
@@ -87,7 +81,7 @@ private:
 TEST(HookLibraryImage, OnlyTheSystemsUserInterfaceAndKernelNoTlsAndSmall) {
     const std::set<std::string> allowed = {"kernel32.dll", "user32.dll"};
     for (const char* name : {kStandardHookFile, kCompatibilityHookFile}) {
-        const PeFile pe(BuildDir() + "\\" + name);
+        const PeFile pe(ProgramFolder() + "\\" + name);
         ASSERT_TRUE(pe.Valid()) << name;
         for (const std::string& lib : pe.ImportedLibraries())
             EXPECT_EQ(allowed.count(lib), 1u) << name << " imports " << lib;

@@ -18,13 +18,6 @@
 
 namespace {
 
-std::string BuildDir() {
-    char exe[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, exe, sizeof exe);
-    std::string path = exe;
-    return path.substr(0, path.find_last_of('\\'));
-}
-
 std::string LoadText(UINT id) {
     char text[256] = "";
     LoadStringA(GetModuleHandleA(nullptr), id, text, sizeof text);
@@ -69,7 +62,8 @@ protected:
         gSettings = saved_;
     }
     void Provide(const char* name, const std::string& as = "") {
-        ASSERT_TRUE(CopyFileA((BuildDir() + "\\" + name).c_str(), folder_.File(as.empty() ? name : as).c_str(), FALSE));
+        ASSERT_TRUE(
+            CopyFileA((ProgramFolder() + "\\" + name).c_str(), folder_.File(as.empty() ? name : as).c_str(), FALSE));
     }
 
     Settings saved_;
@@ -178,7 +172,7 @@ TEST_F(HookLibrary, ARequestWhileTheMessageIsShownWaitsForTheCreation) {
 }
 
 TEST_F(HookLibrary, AStandardLibraryOfAnotherVersionIsRefused) {
-    WriteWithVersion(BuildDir() + "\\" + kStandardHookFile, folder_.File(kStandardHookFile), 9, 1, 0);
+    WriteWithVersion(ProgramFolder() + "\\" + kStandardHookFile, folder_.File(kStandardHookFile), 9, 1, 0);
     MessageBoxWatcher boxes;
     EXPECT_EQ(LoadHookLibrary(panel_), 0u);
     EXPECT_EQ(gHook.library, nullptr);
@@ -188,10 +182,10 @@ TEST_F(HookLibrary, AStandardLibraryOfAnotherVersionIsRefused) {
 }
 
 TEST_F(HookLibrary, AFourthVersionComponentDoesNotMatter) {
-    const uint32_t own = GetPackedFileVersion((BuildDir() + "\\" + kStandardHookFile).c_str());
+    const uint32_t own = GetPackedFileVersion((ProgramFolder() + "\\" + kStandardHookFile).c_str());
     ASSERT_NE(own, 0u);
     const std::string copy = folder_.File("copy.dll");
-    WriteWithVersion(BuildDir() + "\\" + kStandardHookFile, copy, static_cast<WORD>(own >> 16),
+    WriteWithVersion(ProgramFolder() + "\\" + kStandardHookFile, copy, static_cast<WORD>(own >> 16),
                      static_cast<WORD>((own & 0xFFFF) / 10), static_cast<WORD>((own & 0xFFFF) % 10), 7);
     EXPECT_EQ(GetPackedFileVersion(copy.c_str()), own);
 }
@@ -215,7 +209,7 @@ TEST_F(HookLibrary, FilesWithoutAVersionResourcePackToZero) {
     EXPECT_EQ(GetPackedFileVersion(folder_.File("missing.dll").c_str()), 0u);
     char exe[MAX_PATH];
     GetModuleFileNameA(nullptr, exe, sizeof exe);
-    EXPECT_EQ(GetPackedFileVersion(exe), GetPackedFileVersion((BuildDir() + "\\" + kStandardHookFile).c_str()));
+    EXPECT_EQ(GetPackedFileVersion(exe), GetPackedFileVersion((ProgramFolder() + "\\" + kStandardHookFile).c_str()));
 }
 
 TEST_F(HookLibrary, WithoutTheProgramFolderNoLibraryIsLoadedByARelativePath) {
@@ -224,7 +218,7 @@ TEST_F(HookLibrary, WithoutTheProgramFolderNoLibraryIsLoadedByARelativePath) {
     GetCurrentDirectoryA(sizeof cwd, cwd);
     ASSERT_TRUE(SetCurrentDirectoryA(folder_.Path().c_str()));
     const std::string root = folder_.Path().substr(0, 2) + "\\" + kStandardHookFile;
-    ASSERT_TRUE(CopyFileA((BuildDir() + "\\" + kStandardHookFile).c_str(), root.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA((ProgramFolder() + "\\" + kStandardHookFile).c_str(), root.c_str(), FALSE));
     gSettings.programFolder[0] = '\0';
     MessageBoxWatcher boxes;
     StartMouseActivation(panel_);
@@ -253,7 +247,7 @@ TEST_F(HookLibrary, ApplyingTheOptionsSwitchesLibrariesAndTurnsMouseActivationOf
 
 TEST(HookExports, InitializeRefusesANullWindow) {
     for (const char* name : {kStandardHookFile, kCompatibilityHookFile}) {
-        HMODULE lib = LoadLibraryA((BuildDir() + "\\" + name).c_str());
+        HMODULE lib = LoadLibraryA((ProgramFolder() + "\\" + name).c_str());
         ASSERT_NE(lib, nullptr) << name;
         auto init = reinterpret_cast<HookInitializeFn>(reinterpret_cast<void*>(GetProcAddress(lib, "Hook_Initialize")));
         ASSERT_NE(init, nullptr);
