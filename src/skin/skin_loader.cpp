@@ -570,7 +570,10 @@ void ApplyDesignSizes(SkinInfo& skin, const Settings& settings, int pixelsPerInc
         SkinImage& overlay = skin.panelImages.images[kSlotOverlay];
         if (overlay.align & kAlignBottom) overlay.offsetTop = SaturatingAdd(overlay.offsetTop, n * g);
     }
-    if (design != 16 && design > 0) skin.iconSize = design;
+    // The rows were fitted to the design's icons above, so the icons take that
+    // size too, 16 included: a 16 that kept a larger skin's icons would draw
+    // them over rows shrunk to fit 16-pixel ones.
+    if (design > 0) skin.iconSize = design;
 }
 
 void ApplyItemLook(SkinInfo& skin, OwnedFont& selectedFont, OwnedFont& otherFont, const Settings& settings,

@@ -355,6 +355,23 @@ TEST_F(SkinLoaderTest, ADesignIconOf24GrowsSixteenPixelRowsToAMultipleOfIncrease
     EXPECT_EQ(gSkin.skinDefaults.iconSize, 16);
 }
 
+// 16 is a size like any other: the rows shrink to fit 16-pixel icons, and
+// the icons must shrink with them rather than keep the skin's 32 pixels.
+TEST_F(SkinLoaderTest, ADesignIconOf16ShrinksALargerSkinsIconsWithItsRows) {
+    WriteSkin("large",
+              "[Info]\r\nVersion=2.0\r\n[Panel]\r\nWidth=120\r\nHeight=300\r\nResize=vertical\r\n"
+              "Background=back.bmp\r\n[Select]\r\nTop=100\r\nHeight=40\r\n"
+              "[Item]\r\nIconSize=32\r\nCount=6\r\nLeft=10\r\nTop=20\r\nWidth=100\r\nHeight=40\r\n"
+              "[Arrow]\r\nImage=arrow.bmp\r\n");
+    WriteFormat2Bitmaps("large");
+    UseDesignIconSize(16);
+    Apply("large");
+    ASSERT_EQ(gSkin.kind, kSkinFormat2);
+    EXPECT_EQ(gSkin.itemHeight, 24);
+    EXPECT_EQ(gSkin.iconSize, 16);
+    EXPECT_EQ(gSkin.panelHeight, 300 - 6 * 16);
+}
+
 TEST_F(SkinLoaderTest, AnIncreaseOfZeroOrBelowCountsAsOne) {
     for (const char* increase : {"0", "-4", "junk"}) {
         WriteSkin("inc", GrowingSkin(increase));
