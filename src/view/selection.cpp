@@ -113,9 +113,10 @@ void OnKey(HWND window, UINT key) {
 
 void OnWheel(HWND window, int delta, bool shift) {
     if (IsFading() || StepRunning()) return;
-    const int32_t step = WheelStep(delta, Option(gSettings, kOptNoWheelAcceleration), shift, Rows());
+    const int32_t notches = TakeWholeNotches(gView.wheelPending, delta);
+    const int32_t step = WheelStep(notches, Option(gSettings, kOptNoWheelAcceleration), shift, Rows());
     if (step == 0) return;
-    Scroll(window, delta < 0 ? kScrollDown : kScrollUp, step);
+    Scroll(window, notches < 0 ? kScrollDown : kScrollUp, step);
 }
 
 void StartScroll(HWND window, int direction) {

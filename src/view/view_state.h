@@ -23,6 +23,7 @@ struct ViewState {
     int32_t scrollLength = 0;     // ms
     int32_t scrollDistance = 0;   // pixels
     int32_t scrollStep = 0;       // items; negative upwards
+    int32_t wheelPending = 0;     // wheel delta short of a whole notch
     HDC backBuffer = nullptr;     // the panel is painted from here
     RECT clickArea{};             // client rectangle in which clicks start items
     int shownByMouse = 0;         // which stored position a move updates

@@ -1,5 +1,8 @@
 #include "view/core/scroll_logic.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace {
 
 bool SeparatorAt(PanelItem* head, int32_t index) {
@@ -23,6 +26,13 @@ int32_t WheelStep(int32_t delta, bool noAcceleration, bool shift, int32_t rows) 
     if (noAcceleration) step = step < 0 ? -1 : 1;
     if (shift) step += step < 0 ? -(rows / 2) : rows / 2;
     return step;
+}
+
+int32_t TakeWholeNotches(int32_t& pending, int32_t delta) {
+    const int64_t total = int64_t{pending} + delta;
+    const int64_t whole = total / 120 * 120;
+    pending = static_cast<int32_t>(total - whole);
+    return static_cast<int32_t>(std::clamp<int64_t>(whole, INT32_MIN / 120 * 120, INT32_MAX / 120 * 120));
 }
 
 ScrollPlan PlanScroll(PanelItem* head, const CursorPosition& at, int32_t rows, int direction, int32_t step,

@@ -35,6 +35,11 @@ struct ScrollPlan {
 // by rows / 2.
 int32_t WheelStep(int32_t delta, bool noAcceleration, bool shift, int32_t rows);
 
+// High-resolution wheels and touchpads send fractions of a notch (120) that
+// would each count as nothing; they add up in pending until they make whole
+// notches. Returns the delta of the whole notches and keeps the rest.
+int32_t TakeWholeNotches(int32_t& pending, int32_t delta);
+
 // Items a Page Up / Page Down key moves: rows / 2 + 1.
 inline int32_t PageStep(int32_t rows) { return rows / 2 + 1; }
 

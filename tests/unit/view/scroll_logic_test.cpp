@@ -23,6 +23,17 @@ private:
     PanelItem* head_ = nullptr;
 };
 
+TEST(WheelStep, FractionsOfANotchAddUpToWholeNotches) {
+    int32_t pending = 0;
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(TakeWholeNotches(pending, -30), 0);
+    EXPECT_EQ(TakeWholeNotches(pending, -30), -120);  // the fourth quarter completes a notch down
+    EXPECT_EQ(TakeWholeNotches(pending, 250), 240);   // two notches up, 10 kept
+    EXPECT_EQ(TakeWholeNotches(pending, -20), 0);     // turning back first uses up the rest
+    EXPECT_EQ(TakeWholeNotches(pending, -110), -120);
+    EXPECT_EQ(pending, 0);
+    EXPECT_EQ(TakeWholeNotches(pending, INT32_MIN), INT32_MIN / 120 * 120);
+}
+
 TEST(WheelStep, DeltaAccelerationAndShift) {
     EXPECT_EQ(WheelStep(-360, false, false, 9), 3);  // towards the user: down, three items
     EXPECT_EQ(WheelStep(-360, true, false, 9), 1);
