@@ -78,7 +78,8 @@ bool GestureHolds(GestureTest test, HWND target, POINT pt) {
 
 }  // namespace
 
-void HandleMouseRequest(HWND panel, UINT message, HWND target) {
+void HandleMouseRequest(HWND panel, UINT request, HWND target) {
+    const UINT message = LOWORD(request);
     // Moves are most of the traffic; the hover facts cost several window
     // queries, so they are gathered only while the panel is always shown.
     if (IsMove(message) && Option(gSettings, kOptAlwaysShown)) {
@@ -89,7 +90,7 @@ void HandleMouseRequest(HWND panel, UINT message, HWND target) {
     if (target == panel) return;
     const unsigned required = RequiredModifiers(gSettings.optionFlags);
     if (required && !ModifiersSatisfied(required, HeldModifiers())) return;
-    const GestureTest test = ClassifyMouseEvent(gSettings.mouseMode, message, HookVariant::kStandard);
+    const GestureTest test = ClassifyMouseEvent(gSettings.mouseMode, message, HookVariant::kStandard, HIWORD(request));
     if (test == GestureTest::kNone) return;
     POINT pt{};
     GetCursorPos(&pt);

@@ -1,5 +1,7 @@
 #include "activation/core/mouse_gesture.h"
 
+#include "activation/core/side_buttons.h"
+
 namespace {
 
 using namespace mouse_message;
@@ -20,7 +22,7 @@ GestureTest When(bool matches, GestureTest test) { return matches ? test : Gestu
 
 }  // namespace
 
-GestureTest ClassifyMouseEvent(int mode, uint32_t m, HookVariant variant) {
+GestureTest ClassifyMouseEvent(int mode, uint32_t m, HookVariant variant, unsigned sideButton) {
     switch (mode) {
         case 0:
             return DoubleClick(m, kMiddleDoubleClick, kNcMiddleDoubleClick, kMiddleDown, kMiddleUp);
@@ -44,6 +46,10 @@ GestureTest ClassifyMouseEvent(int mode, uint32_t m, HookVariant variant) {
             return DoubleClick(m, kRightDoubleClick, kNcRightDoubleClick, kRightDown, kRightUp);
         case kMouseModeWheelPressAnywhere:
             return When(variant == HookVariant::kStandard && m == kMiddleDown, GestureTest::kMatch);
+        case kMouseModeSideButton1:
+        case kMouseModeSideButton2:
+            return When(SideButtonPhaseOf(m) == SideButtonPhase::kPress && sideButton == SideButtonOfMode(mode),
+                        GestureTest::kMatch);
         default:
             return GestureTest::kNone;
     }

@@ -13,6 +13,9 @@ constexpr uint32_t kNcRightDown = 0xA4;
 constexpr uint32_t kNcRightDoubleClick = 0xA6;
 constexpr uint32_t kNcMiddleDown = 0xA7;
 constexpr uint32_t kNcMiddleDoubleClick = 0xA9;
+constexpr uint32_t kNcSideDown = 0xAB;
+constexpr uint32_t kNcSideUp = 0xAC;
+constexpr uint32_t kNcSideDoubleClick = 0xAD;
 constexpr uint32_t kMouseMove = 0x200;
 constexpr uint32_t kLeftDoubleClick = 0x203;
 constexpr uint32_t kRightDown = 0x204;
@@ -22,10 +25,13 @@ constexpr uint32_t kMiddleDown = 0x207;
 constexpr uint32_t kMiddleUp = 0x208;
 constexpr uint32_t kMiddleDoubleClick = 0x209;
 constexpr uint32_t kWheel = 0x20A;
+constexpr uint32_t kSideDown = 0x20B;
+constexpr uint32_t kSideUp = 0x20C;
+constexpr uint32_t kSideDoubleClick = 0x20D;
 }  // namespace mouse_message
 
-// Highest mode number of the gestures; the wheel press anywhere is the one the
-// compatibility library does not know.
+// The wheel press anywhere, the one gesture the compatibility library does
+// not know.
 constexpr int kMouseModeWheelPressAnywhere = 10;
 
 enum class HookVariant { kCompatibility, kStandard };
@@ -43,7 +49,8 @@ enum class GestureTest {
     kTaskbarUnderPoint,  // the gesture when the window under the point belongs to the taskbar
 };
 
-GestureTest ClassifyMouseEvent(int mode, uint32_t message, HookVariant variant);
+// sideButton: for the side buttons' messages, which one (1 or 2); else 0.
+GestureTest ClassifyMouseEvent(int mode, uint32_t message, HookVariant variant, unsigned sideButton = 0);
 
 // Modifier keys as bits: Shift, Ctrl, Alt.
 constexpr unsigned kModifierShift = 1;

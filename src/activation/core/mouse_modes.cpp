@@ -1,5 +1,7 @@
 #include "activation/core/mouse_modes.h"
 
+#include "activation/core/side_buttons.h"
+
 // The names are CP932 bytes, one row per line with its reading beside it.
 // clang-format off
 const MouseModeRow kMouseModeTable[kMouseModeRows] = {
@@ -7,6 +9,8 @@ const MouseModeRow kMouseModeTable[kMouseModeRows] = {
     {"\x83z\x83" "C\x81[\x83\x8b\x83N\x83\x8a\x83" "b\x83N", 10, 6},  // ホイールクリック
     {"\x89" "E\x83{\x83^\x83\x93\x83_\x83u\x83\x8b\x83N\x83\x8a\x83" "b\x83N", 9, 1},  // 右ボタンダブルクリック
     {"\x8d\xb6\x83{\x83^\x83\x93 + \x89" "E\x83{\x83^\x83\x93 \x83N\x83\x8a\x83" "b\x83N", 1, 7},  // 左ボタン + 右ボタン クリック
+    {"\x96\xdf\x82\xe9\x83{\x83^\x83\x93\x83N\x83\x8a\x83" "b\x83N", kMouseModeSideButton1, 9},  // 戻るボタンクリック
+    {"\x90i\x82\xde\x83{\x83^\x83\x93\x83N\x83\x8a\x83" "b\x83N", kMouseModeSideButton2, 10},  // 進むボタンクリック
     {"\x83" "f\x83X\x83N\x83g\x83" "b\x83v\x82\xc5\x83z\x83" "C\x81[\x83\x8b\x83N\x83\x8a\x83" "b\x83N", 2, 6},  // デスクトップでホイールクリック
     {"\x83" "f\x83X\x83N\x83g\x83" "b\x83v\x82\xc5\x83z\x83" "C\x81[\x83\x8b\x83_\x83u\x83\x8b\x83N\x83\x8a\x83" "b\x83N", 3, 2},  // デスクトップでホイールダブルクリック
     {"\x83" "f\x83X\x83N\x83g\x83" "b\x83v\x82\xc5\x8d\xb6\x83{\x83^\x83\x93\x83_\x83u\x83\x8b\x83N\x83\x8a\x83" "b\x83N", 4, 0},  // デスクトップで左ボタンダブルクリック

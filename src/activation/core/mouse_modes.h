@@ -10,5 +10,5 @@ struct MouseModeRow {
     uint8_t icon;
 };
 
-constexpr int kMouseModeRows = 11;
+constexpr int kMouseModeRows = 13;
 extern const MouseModeRow kMouseModeTable[kMouseModeRows];

@@ -184,7 +184,7 @@ TEST_F(SheetTest, ConfirmedPagesStoreWhatWasChanged) {
                        Click(page, IDC_USE_HOTKEY);
                        EXPECT_TRUE(Enabled(page, IDC_HOTKEY));
                        // Every mode listed; disabled, the list keeps its selection.
-                       EXPECT_EQ(Send(page, IDC_MOUSE_MODE, CB_GETCOUNT), 11);
+                       EXPECT_EQ(Send(page, IDC_MOUSE_MODE, CB_GETCOUNT), 13);
                        EXPECT_FALSE(Enabled(page, IDC_MOUSE_MODE));
                        EXPECT_NE(Send(page, IDC_MOUSE_MODE, CB_GETCURSEL), CB_ERR);
                        Send(page, IDC_MOUSE_MODE, CB_SETCURSEL, 2);
