@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "activation/desktop_windows.h"
+#include "activation/hook_binding.h"
 #include "base/core/types.h"
 #include "base/settings_store.h"
 #include "base/text_file.h"
@@ -60,6 +61,8 @@ void LoadBlockedListFrom(const char* folder) {
     if (std::snprintf(path, sizeof path, "%s\\%s", folder, kBlockedFileName) >= static_cast<int>(sizeof path)) return;
     gBlocked.text = ReadUserTextFile(path, NamesFile, nullptr);
     if (gBlocked.text && !SplitEntries(gBlocked.text)) gBlocked.entries.clear();
+    // The hook keeps a side button from its program only outside the list.
+    PassSideButtons();
 }
 
 void FreeBlockedList() {

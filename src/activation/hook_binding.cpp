@@ -4,7 +4,10 @@
 #include <memory>
 #include <new>
 
+#include "activation/blocked_apps.h"
 #include "activation/core/activation_key.h"
+#include "activation/core/mouse_gesture.h"
+#include "activation/core/side_buttons.h"
 #include "activation/desktop_windows.h"
 #include "base/handles.h"
 #include "base/program_windows.h"
@@ -79,6 +82,7 @@ UINT LoadHookLibrary(HWND panel) {
     gHook.initialize = initialize;
     gHook.destroy = destroy;
     gHook.setState = setState;
+    gHook.setSideButtons = Bind<HookSetSideButtonsFn>(gHook.library, "Hook_SetSideButtons");
     gHook.taskbar = FindTaskbarWindow();
     gHook.tracker = ClickTracker{};
     // A failing initialisation keeps the library bound, so that applying the
@@ -97,6 +101,7 @@ void StartMouseActivation(HWND panel) {
     if (Option(gSettings, kOptMouseActivation) && !LoadHookLibrary(panel))
         ShowErrorString(nullptr, IDS_MOUSE_UNAVAILABLE);
     if (gHook.setState) gHook.setState(gSettings.mouseMode);
+    PassSideButtons();
 }
 
 void RestartMouseActivation(HWND panel, bool libraryChoiceChanged) {
@@ -107,6 +112,38 @@ void RestartMouseActivation(HWND panel, bool libraryChoiceChanged) {
         UnloadHookLibrary();
     }
     if (gHook.setState) gHook.setState(gSettings.mouseMode);
+    PassSideButtons();
+}
+
+void PassSideButtons() {
+    if (!gHook.setSideButtons) return;
+    // The compatibility library takes its gestures without modifier keys.
+    const unsigned modifiers = gHook.setState ? 0 : RequiredModifiers(gSettings.optionFlags);
+    std::unique_ptr<char[]> list(new (std::nothrow) char[kPackedBlockedBytes]);
+    size_t used = 0;
+    bool complete = list != nullptr;
+    // The hook compares the path its process reports with every form of an
+    // entry: as written, long and short.
+    auto add = [&](const char* path) {
+        if (complete && path[0] && !PackedPathsHold(list.get(), used, path))
+            complete = AppendPackedPath(list.get(), kPackedBlockedBytes, used, path);
+    };
+    if (complete && Option(gSettings, kOptBlockedApps) && gBlocked.text) {
+        for (const char* entry : gBlocked.entries) {
+            add(entry);
+            char shortPath[MAX_PATH];
+            const DWORD n = GetShortPathNameA(entry, shortPath, sizeof shortPath);
+            if (n > 0 && n < sizeof shortPath) {
+                CharLowerA(shortPath);
+                add(shortPath);
+            }
+        }
+        for (const std::string& entry : gBlocked.longForms) add(entry.c_str());
+    }
+    // Too many to hand over: the hook then cannot tell a blocked program
+    // from another and lets the button act everywhere.
+    gHook.setSideButtons(gSettings.mouseMode, modifiers, complete ? list.get() : nullptr,
+                         complete ? static_cast<UINT>(used) : 0);
 }
 
 uint32_t GetPackedFileVersion(const char* path) {

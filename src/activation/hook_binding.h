@@ -14,15 +14,17 @@ constexpr char kCompatibilityHookFile[] = "Korvane1x.dll";
 using HookInitializeFn = UINT(WINAPI*)(HWND panel);
 using HookDestroyFn = BOOL(WINAPI*)();
 using HookSetStateFn = int(WINAPI*)(int mode);
+using HookSetSideButtonsFn = UINT(WINAPI*)(int mode, UINT modifiers, const char* blockedPaths, UINT size);
 
 // The loaded hook library; all empty while none is loaded.
 struct HookBinding {
     HMODULE library = nullptr;
     HookInitializeFn initialize = nullptr;
     HookDestroyFn destroy = nullptr;
-    HookSetStateFn setState = nullptr;  // bound for the compatibility library only
-    HWND taskbar = nullptr;             // recorded at load; the taskbar gestures compare with it
-    ClickTracker tracker{};             // double-clicks from two forwarded presses
+    HookSetStateFn setState = nullptr;              // bound for the compatibility library only
+    HookSetSideButtonsFn setSideButtons = nullptr;  // bound when the library has it
+    HWND taskbar = nullptr;                         // recorded at load; the taskbar gestures compare with it
+    ClickTracker tracker{};                         // double-clicks from two forwarded presses
 };
 
 extern HookBinding gHook;
@@ -42,6 +44,12 @@ void StartMouseActivation(HWND panel);
 // changed, loads or unloads it as mouse activation is now on or off, and
 // passes the (new) mouse mode on.
 void RestartMouseActivation(HWND panel, bool libraryChoiceChanged);
+
+// Tells the library which side button's click calls the panel, with the
+// modifiers it needs and the blocked applications, so that its hook keeps
+// that click from the program under the pointer. Runs after the library is
+// loaded or the options change, and after the blocked list is read again.
+void PassSideButtons();
 
 // The file's version packed as major << 16 | (minor * 10 + third); 0 when the
 // file has no readable version resource.

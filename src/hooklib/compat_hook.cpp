@@ -11,6 +11,7 @@
 
 volatile CompatHookShared gCompatShared
     __attribute__((section(".shareda"), shared)) = {nullptr, nullptr, nullptr, nullptr, 0};
+volatile SideButtonShared gCompatSideButtons __attribute__((section(".shareda"), shared)) = {0, 0, 0, 0, 0, 0, {0}};
 
 namespace {
 
@@ -123,6 +124,21 @@ void ResetCompatClickTracker() { gTracker = ClickTracker{}; }
 LRESULT CALLBACK CompatHookProc(int code, WPARAM message, LPARAM event) {
     if (code == HC_ACTION && event) {
         const auto& mouse = *reinterpret_cast<const MOUSEHOOKSTRUCT*>(event);
+        switch (JudgeSideButton(gCompatSideButtons, static_cast<UINT>(message), mouse, gCompatShared.panel)) {
+            case SideButtonStep::kFireAndTake:
+                FireActivation();
+                [[fallthrough]];
+            case SideButtonStep::kTake:
+                // Kept from the window, so its program does not go Back or
+                // Forward as well; the hooks after ours still see it.
+                CallNextHookEx(gCompatShared.hook, code, message, event);
+                return 1;
+            case SideButtonStep::kFireAndPass:
+                FireActivation();
+                return CallNextHookEx(gCompatShared.hook, code, message, event);
+            case SideButtonStep::kPassOn:
+                break;
+        }
         if (mouse.hwnd != gCompatShared.panel && CompatHookRecognises(static_cast<UINT>(message), mouse)) {
             FireActivation();
             // The chord of both buttons is not handed to further hooks.

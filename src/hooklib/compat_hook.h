@@ -6,6 +6,8 @@
 // passes every event on.
 #include <windows.h>
 
+#include "hooklib/side_button_filter.h"
+
 // Shared by every process that maps the library; written only by the panel
 // program through the exports (and the module handle by each attach), read
 // by the hook procedure. Each field is one aligned word.
@@ -18,10 +20,12 @@ struct CompatHookShared {
 };
 
 extern volatile CompatHookShared gCompatShared;
+extern volatile SideButtonShared gCompatSideButtons;
 
 LRESULT CALLBACK CompatHookProc(int code, WPARAM message, LPARAM event);
 
-// Whether the event makes up the selected gesture. Updates this process's
+// Whether the event makes up the selected gesture (the side buttons' clicks
+// are judged by JudgeSideButton, which also keeps them from their program). Updates this process's
 // click tracker; fires nothing.
 bool CompatHookRecognises(UINT message, const MOUSEHOOKSTRUCT& event);
 

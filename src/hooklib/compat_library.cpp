@@ -40,3 +40,7 @@ int WINAPI Hook_SetState(int mode) {
     gCompatShared.mode = mode;
     return previous;
 }
+
+UINT WINAPI Hook_SetSideButtons(int mode, UINT modifiers, const char* blockedPaths, UINT size) {
+    return StoreSideButtons(gCompatSideButtons, mode, modifiers, blockedPaths, size);
+}

@@ -11,4 +11,11 @@ __declspec(dllexport) UINT WINAPI Hook_Initialize(HWND panel);
 __declspec(dllexport) BOOL WINAPI Hook_Destroy();
 // Selects the mouse mode; returns the previous one.
 __declspec(dllexport) int WINAPI Hook_SetState(int mode);
+// The side-button gestures: the mouse mode, the modifier keys that must be
+// held (kModifierShift, kModifierCtrl, kModifierAlt) and the blocked
+// applications' lower-cased paths packed one after another, each ended by a
+// zero byte (null when they were too many to hand over). The hook keeps a
+// side button's click that calls the panel from the program under the
+// pointer. Looked up by name; a library without it just lets the button act.
+__declspec(dllexport) UINT WINAPI Hook_SetSideButtons(int mode, UINT modifiers, const char* blockedPaths, UINT size);
 }

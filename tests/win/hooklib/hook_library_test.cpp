@@ -254,6 +254,7 @@ TEST(HookExports, InitializeRefusesANullWindow) {
         EXPECT_EQ(init(nullptr), 0u) << name;
         EXPECT_NE(GetProcAddress(lib, "Hook_Destroy"), nullptr);
         EXPECT_NE(GetProcAddress(lib, "Hook_SetState"), nullptr);
+        EXPECT_NE(GetProcAddress(lib, "Hook_SetSideButtons"), nullptr);
         FreeLibrary(lib);
     }
 }
