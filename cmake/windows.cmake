@@ -48,8 +48,12 @@ target_include_directories(korvane_app PUBLIC ${PROJECT_SOURCE_DIR}/src ${PROJEC
 target_link_libraries(korvane_app PUBLIC korvane_base korvane_core korvane_delayed_system uuid gdi32 user32 kernel32)
 
 set(KORVANE_RC ${PROJECT_SOURCE_DIR}/src/resources/korvane.rc)
+# The compiler of the resource script does not report the files it reads, so
+# a redrawn bitmap or icon is named here for the script to be compiled again.
+file(GLOB KORVANE_RC_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/resources/*.bmp
+  ${PROJECT_SOURCE_DIR}/src/resources/*.ico ${PROJECT_SOURCE_DIR}/src/resources/*.manifest)
 set_source_files_properties(${KORVANE_RC} PROPERTIES
-  OBJECT_DEPENDS "${PROJECT_BINARY_DIR}/generated/version.h")
+  OBJECT_DEPENDS "${PROJECT_BINARY_DIR}/generated/version.h;${KORVANE_RC_FILES}")
 
 add_executable(Korvane WIN32 ${PROJECT_SOURCE_DIR}/src/shell/main.cpp ${KORVANE_RC})
 target_include_directories(Korvane PRIVATE ${PROJECT_BINARY_DIR}/generated)

@@ -3,7 +3,7 @@
 them as 24-bit BMP files into src/resources:
 
   menu_images.bmp     bitmap 109: 8 menu cells on light grey (192, 192, 192)
-  mouse_images.bmp    bitmap 163: 9 mouse pictures on magenta
+  mouse_images.bmp    bitmap 163: 11 mouse pictures on magenta
   button_images.bmp   bitmap 164: 11 button icons on light grey
   heading_images.bmp  bitmap 174: 18 check-list heading icons on magenta
 
@@ -431,6 +431,18 @@ def mouse_cells():
     c.vline(13, 4, 11, 'G')
     c.art(11, 12, ['GGGGG', '.GGG.', '..G..'])
     cells.append(c)
+    # 9, 10: a click of the first (rear) or second (front) side button, on
+    # the mouse's left flank, the clicked one blue like the other clicks.
+    for clicked in (1, 2):
+        c = Cell(MAGENTA_KEY)
+        mouse(c, x0=6)
+        for button, top in ((1, 9), (2, 5)):
+            c.rect(3, top, 5, top + 2, 'd')
+            c.rect(4, top + 1, 5, top + 1, 'b' if button == clicked else 'l')
+            if button == clicked:
+                c.rect(4, top, 5, top + 2, 'b')
+                c.vline(3, top, top + 2, 'n')
+        cells.append(c)
     return cells
 
 
@@ -585,7 +597,7 @@ def main():
         'button_images.bmp': button_cells(),
         'heading_images.bmp': heading_cells(),
     }
-    expected = {'menu_images.bmp': 8, 'mouse_images.bmp': 9, 'button_images.bmp': 11, 'heading_images.bmp': 18}
+    expected = {'menu_images.bmp': 8, 'mouse_images.bmp': 11, 'button_images.bmp': 11, 'heading_images.bmp': 18}
     for name, cells in strips.items():
         assert len(cells) == expected[name], name
         write_bmp(out / name, cells)
