@@ -8,6 +8,7 @@
 #include <string>
 
 #include "driver.h"
+#include "activation/core/side_buttons.h"
 #include "base/core/option_flags.h"
 #include "standins/standin_process.h"
 
@@ -120,6 +121,21 @@ TEST_F(MouseActivation, StandardLibraryShiftRequiredFiresOnlyWithShiftHeld) {
     ASSERT_TRUE(Xdotool("keydown shift keydown ctrl click 2"));
     EXPECT_TRUE(PanelAppears(run_));
     Xdotool("keyup ctrl keyup shift");
+    EXPECT_EQ(run_.Close(), 0);
+}
+
+// X buttons 8 and 9 are the first and second side button.
+TEST_F(MouseActivation, StandardLibrarySideButtonClickShowsThePanelWithoutGoingBack) {
+    Start(Ini({kOptMouseActivation}, kMouseModeSideButton1));
+    ASSERT_TRUE(PointAt(Centre(app_->Window())));
+    ASSERT_TRUE(Xdotool("click 9"));
+    EXPECT_TRUE(PanelStaysHidden(run_));
+    const long forward = app_->SideButtonMessages();
+    EXPECT_GE(forward, 3) << "the other side button reached the program: press, release, command";
+
+    ASSERT_TRUE(Xdotool("click 8"));
+    EXPECT_TRUE(PanelAppears(run_));
+    EXPECT_EQ(app_->SideButtonMessages(), forward) << "the program saw nothing of the click";
     EXPECT_EQ(run_.Close(), 0);
 }
 

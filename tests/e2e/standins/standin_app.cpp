@@ -4,8 +4,9 @@
 //   standin_app desktop X Y W H  "Progman" / "SHELLDLL_DefView" / "SysListView32"
 //                                with one icon at the list's top left
 // Its windows count the mouse messages they receive (every one has passed the
-// system's mouse hooks first); WM_APP + 1 answers the count. It ends on
-// WM_CLOSE, or by itself after two minutes.
+// system's mouse hooks first); WM_APP + 1 answers the count, WM_APP + 2 that
+// of side-button messages and commands. It ends on WM_CLOSE, or by itself
+// after two minutes.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -17,13 +18,18 @@
 namespace {
 
 constexpr UINT kAskMouseCount = WM_APP + 1;
+constexpr UINT kAskSideButtonCount = WM_APP + 2;
 LONG gMouseMessages = 0;
+LONG gSideButtonMessages = 0;
 
 LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     if (m >= WM_MOUSEFIRST && m <= WM_MOUSELAST) ++gMouseMessages;
+    if ((m >= WM_XBUTTONDOWN && m <= WM_XBUTTONDBLCLK) || m == WM_APPCOMMAND) ++gSideButtonMessages;
     switch (m) {
         case kAskMouseCount:
             return gMouseMessages;
+        case kAskSideButtonCount:
+            return gSideButtonMessages;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;

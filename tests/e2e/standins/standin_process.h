@@ -48,6 +48,12 @@ public:
         if (!SendMessageTimeoutA(window_, WM_APP + 1, 0, 0, SMTO_ABORTIFHUNG, 5000, &count)) return -1;
         return static_cast<long>(count);
     }
+    // Side-button messages and Back/Forward commands it has received.
+    long SideButtonMessages() const {
+        DWORD_PTR count = 0;
+        if (!SendMessageTimeoutA(window_, WM_APP + 2, 0, 0, SMTO_ABORTIFHUNG, 5000, &count)) return -1;
+        return static_cast<long>(count);
+    }
 
 private:
     struct Search {
