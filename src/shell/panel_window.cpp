@@ -414,6 +414,13 @@ LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
             return 0;
         }
         case WM_PANEL_ACTIVATE:
+            // A second start has nothing to wait for once its request is
+            // here: released now, it ends while the panel shows, instead of
+            // holding a process (started for every gesture of the
+            // compatibility library) through Wine's or Windows' show. It
+            // made the panel the foreground window before sending, so the
+            // panel keeps the right to take the foreground after it ends.
+            ReplyMessage(0);
             OnActivateRequest(window, wParam, lParam);
             return 0;
         case WM_PANEL_MOUSEREQUEST:
