@@ -124,6 +124,12 @@ struct Hook {
     static Handle Empty() { return nullptr; }
     void Close(Handle h) const { UnhookWindowsHookEx(h); }
 };
+template <typename Interface>
+struct ComObject {  // an interface pointer whose reference the owner holds
+    using Handle = Interface*;
+    static Handle Empty() { return nullptr; }
+    void Close(Handle h) const { h->Release(); }
+};
 struct HeapText {  // buffers of ReadWholeFile
     using Handle = char*;
     static Handle Empty() { return nullptr; }
@@ -149,6 +155,8 @@ using OwnedWindow = Owned<handle_traits::Window>;
 using OwnedText = Owned<handle_traits::HeapText>;
 using OwnedHook = Owned<handle_traits::Hook>;
 using OwnedBitmapDc = Owned<handle_traits::BitmapDc>;
+template <typename Interface>
+using OwnedCom = Owned<handle_traits::ComObject<Interface>>;
 using OwnedSelection = Owned<handle_traits::Selection>;
 
 // Selects bitmap into dc and hands both to one owner; empty (and both
