@@ -130,6 +130,8 @@
 #define IDS_MOUSE_UNAVAILABLE 54
 #define IDS_ASK_COMPAT_LIBRARY 65
 #define IDS_HOTKEY_REFUSED 90
+#define IDS_DROP_REFUSED 210
+#define IDS_DROP_ORDER_FAILED 211
 
 // Labels of the option flags on the other-options page (also the radio rows
 // that stand for a group with none of its flags set).
@@ -181,6 +183,7 @@
 #define IDS_OPT_IMAGE_LISTS_32BIT 64
 #define IDS_OPT_ON_CURSOR_MONITOR 200
 #define IDS_OPT_DOUBLE_TAP_CTRL 201
+#define IDS_OPT_DROP_TO_ADD 202
 
 // Commands of the panel window.
 #define IDM_OPTIONS 40001

@@ -20,6 +20,7 @@
 #include "view/row_tooltip.h"
 #include "view/fade.h"
 #include "view/panel_draw.h"
+#include "view/panel_drop_target.h"
 #include "view/panel_rebuild.h"
 #include "view/panel_visibility.h"
 #include "view/view_state.h"
@@ -44,6 +45,7 @@ int ApplyConfirmedSettings(HWND panel, const Settings& working) {
     const SettingsChange change = CompareSettings(gSettings, working);
     std::memcpy(&gSettings, &working, sizeof gSettings);
     WatchCtrlDoubleTap(panel, Option(gSettings, kOptDoubleTapCtrl));
+    EnablePanelDrop(panel, Option(gSettings, kOptDropToAdd));
 
     RestartMouseActivation(panel, change.hookLibraryChanged);
     SetRowTipActive(false);

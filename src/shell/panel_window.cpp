@@ -29,6 +29,7 @@
 #include "view/close_button.h"
 #include "view/fade.h"
 #include "view/panel_draw.h"
+#include "view/panel_drop_target.h"
 #include "view/panel_layout.h"
 #include "view/panel_rebuild.h"
 #include "view/panel_visibility.h"
@@ -87,6 +88,7 @@ LRESULT OnCreate(HWND window) {
     if (Option(gSettings, kOptHotkey)) RegisterPanelHotkey(window, kHotkeyUser, gSettings.hotkey);
     RegisterHotKey(window, kHotkeyActivation, 0, kActivationKeyCode);
     WatchCtrlDoubleTap(window, Option(gSettings, kOptDoubleTapCtrl));
+    EnablePanelDrop(window, Option(gSettings, kOptDropToAdd));
     if (LayeredAvailable() && Option(gSettings, kOptTransparency)) ApplyTransparency(window, gMarkers.active != 0);
     LoadMenuImages();
     AddTrayIcon(window);
@@ -124,7 +126,8 @@ void OnClose(HWND window) {
     DestroyWindow(window);
 }
 
-void OnDestroy() {
+void OnDestroy(HWND window) {
+    EndPanelDrop(window);
     UnloadHookLibrary();
     gWindows.panel = nullptr;
     PostQuitMessage(0);
@@ -293,6 +296,7 @@ bool IsDroppedWhileBuilding(UINT message) {
     switch (message) {
         case WM_PANEL_MOUSEREQUEST:
         case WM_PANEL_NOTIFYICON:
+        case WM_PANEL_FILESDROPPED:
         case WM_COMMAND:
         case WM_TIMER:
         case WM_KEYDOWN:
@@ -326,7 +330,7 @@ LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
             OnClose(window);
             return 0;
         case WM_DESTROY:
-            OnDestroy();
+            OnDestroy(window);
             return 0;
         case WM_ENDSESSION:
             SaveSettings(gSettings, gView.currentIndex);
@@ -372,6 +376,7 @@ LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         case WM_TIMER:
             if (wParam == kScrollTimer) OnScrollTimer(window);
             if (wParam == kFadeTimer) OnFadeTimer(window);
+            if (wParam == kDropHoldTimer) OnDropHoldTimer(window);
             return 0;
         case WM_KEYDOWN:
             OnKey(window, static_cast<UINT>(wParam));
@@ -422,6 +427,9 @@ LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
             // panel keeps the right to take the foreground after it ends.
             ReplyMessage(0);
             OnActivateRequest(window, wParam, lParam);
+            return 0;
+        case WM_PANEL_FILESDROPPED:
+            OnFilesDropped(window);
             return 0;
         case WM_PANEL_MOUSEREQUEST:
             if (!IsFading()) HandleMouseRequest(window, static_cast<UINT>(wParam), reinterpret_cast<HWND>(lParam));

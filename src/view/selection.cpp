@@ -10,6 +10,7 @@
 #include "view/fade.h"
 #include "view/launch.h"
 #include "view/panel_draw.h"
+#include "view/panel_drop_target.h"
 #include "view/panel_visibility.h"
 #include "view/row_tooltip.h"
 #include "view/view_state.h"
@@ -228,5 +229,5 @@ void OnActivate(HWND window, WPARAM state) {
         if (gPanel.closeButton) InvalidateRect(gPanel.closeButton, nullptr, FALSE);
         if (!Option(gSettings, kOptActiveCursorAlways)) gView.clickActivated = LOWORD(state) == WA_CLICKACTIVE ? 1 : 0;
     }
-    if (!active && !Option(gSettings, kOptAlwaysShown)) HidePanel(window, 0);
+    if (!active && !Option(gSettings, kOptAlwaysShown) && !HoldHideWhileDragging(window)) HidePanel(window, 0);
 }

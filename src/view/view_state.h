@@ -11,8 +11,9 @@
 #include "view/core/panel_geometry.h"
 
 // The panel window's timers.
-constexpr UINT_PTR kScrollTimer = 1;  // the slide of a scroll step
-constexpr UINT_PTR kFadeTimer = 2;    // the fade-in
+constexpr UINT_PTR kScrollTimer = 1;    // the slide of a scroll step
+constexpr UINT_PTR kFadeTimer = 2;      // the fade-in
+constexpr UINT_PTR kDropHoldTimer = 3;  // hiding waits for a drag that may come
 
 struct ViewState {
     int32_t currentIndex = 0;  // saved as [General] "IconIndex"

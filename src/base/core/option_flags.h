@@ -71,7 +71,8 @@
     X(kOptMouseNeedsCtrl, 66, 0)                                  \
     X(kOptMouseNeedsAlt, 67, 0)                                   \
     X(kOptOnCursorMonitor, 72, IDS_OPT_ON_CURSOR_MONITOR)         \
-    X(kOptDoubleTapCtrl, 73, IDS_OPT_DOUBLE_TAP_CTRL)
+    X(kOptDoubleTapCtrl, 73, IDS_OPT_DOUBLE_TAP_CTRL)             \
+    X(kOptDropToAdd, 74, IDS_OPT_DROP_TO_ADD)
 
 enum OptionFlag : int {
 #define KORVANE_OPTION_NAME(name, number, label) name = number,

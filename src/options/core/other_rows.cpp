@@ -123,6 +123,7 @@ const OtherRow kOtherRows[] = {
     Heading(0, 5, "追加の機能"),
     Check(0, IDS_OPT_ON_CURSOR_MONITOR, kOptOnCursorMonitor),
     Check(0, IDS_OPT_DOUBLE_TAP_CTRL, kOptDoubleTapCtrl),
+    Check(0, IDS_OPT_DROP_TO_ADD, kOptDropToAdd),
 };
 static_assert(sizeof kOtherRows / sizeof kOtherRows[0] == kOtherRowCount, "the page shows every row");
 

@@ -36,7 +36,7 @@ struct OtherRow {
     int question;  // string asked (Yes/No) when the row has just been ticked; 0 for none
 };
 
-constexpr int kOtherRowCount = 69;
+constexpr int kOtherRowCount = 70;
 extern const OtherRow kOtherRows[kOtherRowCount];
 
 // A run of radio rows of which exactly one is ticked.

@@ -39,6 +39,8 @@ MissingResult MissingResultOf(const char* name) {
         {"CoInitializeEx", MissingResult::ComError},
         {"CoCreateInstance", MissingResult::ComError},
         {"OleInitialize", MissingResult::ComError},
+        {"RegisterDragDrop", MissingResult::ComError},
+        {"RevokeDragDrop", MissingResult::ComError},
         {"SHGetDesktopFolder", MissingResult::ComError},
         {"SHGetMalloc", MissingResult::ComError},
         {"SHGetFolderPathA", MissingResult::ComError},
