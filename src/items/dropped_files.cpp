@@ -75,6 +75,15 @@ bool WriteOrderWithNew(const PanelItem* list, bool topLevel, const char* folder,
     return written;
 }
 
+// A name as the message lists it: a long one cut, at a character boundary,
+// so that the message box stays narrower than the screen.
+std::string ListedName(const char* name) {
+    constexpr size_t kLongest = 64;
+    const char* end = name;
+    while (*end && static_cast<size_t>(end - name) < kLongest) end = CharNextA(end);
+    return *end ? std::string(name, end) + "..." : std::string(name);
+}
+
 }  // namespace
 
 bool WriteShellLink(const char* linkPath, const char* target, bool directory) {
@@ -109,7 +118,7 @@ DroppedFilesResult AddDroppedFiles(const std::vector<std::string>& paths, const 
             if (!MakeItem(folder, path.c_str(), name)) {
                 char shown[kPathSize];
                 FileNameOf(path.c_str(), shown, sizeof shown);
-                result.refused += (shown[0] ? shown : path.c_str());
+                result.refused += ListedName(shown[0] ? shown : path.c_str());
                 result.refused += "\n";
                 continue;
             }

@@ -3,7 +3,6 @@
 #include <ole2.h>
 #include <shellapi.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -163,10 +162,14 @@ int IndexOfPath(const char* path) {
 void TellRefused(HWND window, const std::string& names) {
     char format[512] = "";
     LoadStringA(ResourceModule(), IDS_DROP_REFUSED, format, sizeof format);
-    std::string text(format);
-    const size_t at = text.find("%s");
-    if (at != std::string::npos) text.replace(at, 2, names);
-    ShowErrorText(window, text.c_str());
+    try {
+        std::string text(format);
+        const size_t at = text.find("%s");
+        if (at != std::string::npos) text.replace(at, 2, names);
+        ShowErrorText(window, text.c_str());
+    } catch (...) {
+        ShowErrorText(window, format);  // out of memory: without the names
+    }
 }
 
 HRESULT PanelDropTarget::QueryInterface(REFIID iid, void** out) {

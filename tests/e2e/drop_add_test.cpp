@@ -56,7 +56,7 @@ void SendMouse(DWORD flags, int x = 0, int y = 0) {
 }
 
 // The dragging program, running before the panel is called up as a file
-// manager would be; each press on its window drags the files listed then.
+// manager would be; each press on its window drags the file listed then.
 class DragSource {
 public:
     explicit DragSource(const TempFolder& folder)
@@ -179,6 +179,25 @@ TEST_F(DropToAdd, FilesDraggedFromAnotherProgramBecomeShortcutsAtTheRowTheyLandO
     EXPECT_EQ(Read("Docs\\x.url"), "[InternetShortcut]\r\nURL=http://localhost/\r\n");
     ASSERT_TRUE(WaitFor([&] { return Read("Docs\\shortcut.ini").find("(2)") != std::string::npos; }));
     EXPECT_EQ(Read("Docs\\shortcut.ini"), "x (2).url\r\nx.url\r\ny.url\r\n");
+
+    // A file whose name the shortcut folder's longer path cannot hold is
+    // named in a message box, and nothing changes.
+    const std::string full = run.Folder().File("files\\");
+    const std::string longName = std::string(MAX_PATH - 1 - full.size() - 4, 'n') + ".txt";
+    run.Folder().Write("files\\" + longName, "long");
+    EXPECT_EQ(Drag(full + longName, 4, "drop_refused.bmp"), "00040100 4\n");
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        box = FindWindowA("#32770", "Tovel panel");
+        return box && IsWindowVisible(box);
+    }));
+    Sleep(200);
+    if (const char* dir = std::getenv("KORVANE_SHOTS")) SaveScreenshot(std::string(dir) + "\\drop_message.bmp");
+    char text[1024] = "";
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    EXPECT_EQ(std::string(text).find("次のファイルはパネルに追加できませんでした。"), 0u) << text;
+    EXPECT_NE(std::string(text).find(longName.substr(0, 64) + "..."), std::string::npos) << text;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(Read("shortcut.ini"), "a.url\r\nreport.lnk\r\nb.url\r\nDocs\r\nc.url\r\nd.url\r\n");
     EXPECT_EQ(run.Close(), 0);
 }
