@@ -89,10 +89,15 @@ public:
         DeleteFileA(results_.c_str());
         PlacePointer(kSourceX + 60, kSourceY + 40);
         SendMouse(MOUSEEVENTF_LEFTDOWN);
-        Sleep(400);
+        // The drag has begun once the program's drag loop holds the mouse.
+        EXPECT_TRUE(WaitFor([&] {
+            GUITHREADINFO thread{};
+            thread.cbSize = sizeof thread;
+            return GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &thread) && thread.hwndCapture;
+        }));
         // The panel has lost the foreground to the dragging program, but a
         // button is held: it stays.
-        EXPECT_NE(GetForegroundWindow(), panel);
+        EXPECT_TRUE(WaitFor([&] { return GetForegroundWindow() != panel; }));
         EXPECT_TRUE(ReadWindow(panel).visible);
         // Across to the row in steps, as a hand moves.
         const int x = kPanelLeft + 100, y = kPanelTop + kRowTop + row * kRowHeight + kRowHeight / 2;
