@@ -75,6 +75,9 @@ bool WriteOrderWithNew(const PanelItem* list, bool topLevel, const char* folder,
     return written;
 }
 
+// How many refused files the message names.
+constexpr int kMostListed = 10;
+
 // A name as the message lists it: a long one cut, at a character boundary,
 // so that the message box stays narrower than the screen.
 std::string ListedName(const char* name) {
@@ -113,9 +116,15 @@ DroppedFilesResult AddDroppedFiles(const std::vector<std::string>& paths, const 
     try {
         const char* folder = spot.folder ? spot.folder->path : gSettings.shortcutFolder;
         std::vector<std::string> made;
+        int refused = 0;
         for (const std::string& path : paths) {
             char name[kPathSize];
             if (!MakeItem(folder, path.c_str(), name)) {
+                // The first few by name: a message box as tall as the screen tells no more.
+                if (++refused > kMostListed) {
+                    if (refused == kMostListed + 1) result.refused += "...\n";
+                    continue;
+                }
                 char shown[kPathSize];
                 FileNameOf(path.c_str(), shown, sizeof shown);
                 result.refused += ListedName(shown[0] ? shown : path.c_str());

@@ -14,7 +14,7 @@
 struct DroppedFilesResult {
     int added = 0;
     char firstPath[kPathSize] = "";  // the first item made, to find it again after the rebuild
-    std::string refused;             // the names of the files not added, one per line
+    std::string refused;             // the names of the first files not added, one per line
     bool orderFailed = false;        // the order file could not be written; it keeps its old contents
 };
 

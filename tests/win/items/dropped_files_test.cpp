@@ -48,6 +48,12 @@ TEST_F(DroppedFiles, AnOrderFileThatCannotBeReplacedKeepsItsLinesAndMissingFiles
     EXPECT_EQ(names[0] + names[1], "b.lnka.lnk");
     std::sort(names.begin() + 2, names.end());
     EXPECT_EQ(names[2] + names[3], "News.urlnotepad.lnk");
+
+    // Many refused files: the first ten are named.
+    std::vector<std::string> gone;
+    for (char c = 'a'; c <= 'l'; ++c) gone.push_back(elsewhere.File(std::string(1, c) + ".txt"));
+    const std::string listed = AddDroppedFiles(gone, DropSpot{nullptr, -1, -1}).refused;
+    EXPECT_EQ(listed, "a.txt\nb.txt\nc.txt\nd.txt\ne.txt\nf.txt\ng.txt\nh.txt\ni.txt\nj.txt\n...\n");
 }
 
 TEST_F(DroppedFiles, FilesDroppedTogetherStandTogetherOnTheRowAndASortedListKeepsItsOrderFile) {
