@@ -96,6 +96,11 @@ protected:
         Sleep(500);  // past the fade-in, which ignores keys
         PressKey(VK_RETURN);
     }
+    // Types the entry's mnemonic into the open popup menu itself.
+    static void TypeIntoMenu(char mnemonic) {
+        HWND menuWindow = FindWindowA("#32768", nullptr);
+        if (menuWindow && IsWindowVisible(menuWindow)) PostMessageA(menuWindow, WM_CHAR, static_cast<WPARAM>(mnemonic), 0);
+    }
     // The sheet, opened from the tray menu as a user does (which lets the
     // program bring it to the front), once it takes the keys typed next.
     HWND OpenSheet() {
@@ -103,7 +108,13 @@ protected:
         if (!WaitFor([&] { return FindWindowA("#32768", nullptr) != nullptr; })) return nullptr;
         Sleep(150);
         Keys({{'O'}});  // "オプション(&O)..."
-        HWND sheet = WaitSheet(run);
+        HWND sheet = nullptr;
+        // The key reaches the menu only when the program really got the
+        // front, which a busy machine sometimes lets another window keep;
+        // the entry's letter then goes to the menu window itself.
+        if (!WaitFor([&] { return (sheet = ProgramWindow(run, "Tovel panel の設定")) != nullptr; }, 3000))
+            TypeIntoMenu('o');
+        sheet = WaitSheet(run);
         if (!sheet) return nullptr;
         // A program started from the panel just before may still hold the
         // front; the user then clicks the sheet's caption, again if a busy
