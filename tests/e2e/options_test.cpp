@@ -99,7 +99,8 @@ protected:
     // Types the entry's mnemonic into the open popup menu itself.
     static void TypeIntoMenu(char mnemonic) {
         HWND menuWindow = FindWindowA("#32768", nullptr);
-        if (menuWindow && IsWindowVisible(menuWindow)) PostMessageA(menuWindow, WM_CHAR, static_cast<WPARAM>(mnemonic), 0);
+        if (menuWindow && IsWindowVisible(menuWindow))
+            PostMessageA(menuWindow, WM_CHAR, static_cast<WPARAM>(mnemonic), 0);
     }
     // The sheet, opened from the tray menu as a user does (which lets the
     // program bring it to the front), once it takes the keys typed next.
