@@ -2,6 +2,7 @@
 
 #include <tlhelp32.h>
 
+#include "activation/core/mouse_gesture.h"
 #include "base/core/text.h"
 #include "base/handles.h"
 #include "base/system_library.h"
@@ -157,6 +158,15 @@ bool CodePagePath(const wchar_t* path, char* out, DWORD size) {
 bool IsNtPlatform() {
     OSVERSIONINFOA info;
     return VersionInfo(info) && info.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+unsigned HeldModifiers() {
+    auto down = [](int key) { return (GetAsyncKeyState(key) & 0x8000) != 0; };
+    unsigned held = 0;
+    if (down(VK_SHIFT)) held |= kModifierShift;
+    if (down(VK_CONTROL)) held |= kModifierCtrl;
+    if (down(VK_MENU)) held |= kModifierAlt;
+    return held;
 }
 
 void CloseOpenMenus(SendInputFn sendInput) {

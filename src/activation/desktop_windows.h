@@ -41,6 +41,10 @@ bool IsNtPlatform();
 // keybd_event).
 void CloseOpenMenus(SendInputFn sendInput);
 
+// The modifier keys held now (kModifierShift, kModifierCtrl, kModifierAlt),
+// as the mouse gestures that need them read them.
+unsigned HeldModifiers();
+
 // Hit-tests a client point of a list view that belongs to another process,
 // with the hit-test record placed in that process's memory. True when the
 // point lies on no item, or when the system offers no way to ask; false when

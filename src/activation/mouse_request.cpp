@@ -13,14 +13,6 @@ namespace {
 
 bool KeyDown(int key) { return (GetAsyncKeyState(key) & 0x8000) != 0; }
 
-unsigned HeldModifiers() {
-    unsigned held = 0;
-    if (KeyDown(VK_SHIFT)) held |= kModifierShift;
-    if (KeyDown(VK_CONTROL)) held |= kModifierCtrl;
-    if (KeyDown(VK_MENU)) held |= kModifierAlt;
-    return held;
-}
-
 bool IsMove(UINT message) { return message == WM_MOUSEMOVE || message == WM_NCMOUSEMOVE; }
 
 HoverFacts GatherHoverFacts(HWND panel) {

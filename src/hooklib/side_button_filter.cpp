@@ -25,16 +25,6 @@ const char* OwnPath() {
     return gOwnPathState == 1 ? gOwnPath : nullptr;
 }
 
-bool KeyDown(int key) { return (GetAsyncKeyState(key) & 0x8000) != 0; }
-
-unsigned HeldModifiers() {
-    unsigned held = 0;
-    if (KeyDown(VK_SHIFT)) held |= kModifierShift;
-    if (KeyDown(VK_CONTROL)) held |= kModifierCtrl;
-    if (KeyDown(VK_MENU)) held |= kModifierAlt;
-    return held;
-}
-
 Blocked IsBlocked(volatile SideButtonShared& shared, HWND window) {
     const LONG generation = __atomic_load_n(&shared.generation, __ATOMIC_ACQUIRE);
     if (generation & 1) return Blocked::kUnknown;
