@@ -30,3 +30,16 @@ inline void AddStandinDesktopIcon(HWND list) {
     item.pszText = const_cast<char*>("icon");
     SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
 }
+
+// A stand-in program's message loop: it runs until the window is closed, or
+// for at most two minutes, so that a test that died never leaves it behind.
+inline int RunStandinLoop() {
+    SetTimer(nullptr, 0, 120000, nullptr);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (msg.message == WM_TIMER && !msg.hwnd) break;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return 0;
+}

@@ -14,6 +14,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "shell_standins.h"
+
 namespace {
 
 const char* gResult = nullptr;
@@ -110,13 +112,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     RegisterClassA(&wc);
     CreateWindowExA(0, wc.lpszClassName, "drag source", WS_POPUP | WS_VISIBLE | WS_BORDER, x, y, w, h, nullptr, nullptr,
                     instance, nullptr);
-    SetTimer(nullptr, 0, 120000, nullptr);
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (msg.message == WM_TIMER && !msg.hwnd) break;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    RunStandinLoop();
     OleUninitialize();
     return 0;
 }

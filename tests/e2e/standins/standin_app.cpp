@@ -77,12 +77,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         CreateWindowExA(0, "KorvaneStandinApp", "standin", WS_POPUP | WS_VISIBLE, x, y, w, h, nullptr, nullptr,
                         instance, nullptr);
     }
-    SetTimer(nullptr, 0, 120000, nullptr);
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (msg.message == WM_TIMER && !msg.hwnd) break;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return 0;
+    return RunStandinLoop();
 }
